@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rovan {
@@ -14,11 +15,11 @@ namespace rovan {
 // The file names tried, in order, for a library name.
 std::vector<std::string> SharedObjectCandidates(const std::string& windowsName);
 
-// An open library; closes it on destruction (move-only).
+// An open library, owned through the unique_ptr Open returns; closes it on destruction.
 class DynamicLibrary {
  public:
-  // Opens the library by its Windows name. Returns null when no candidate loads; error() of the last
-  // attempt is then available through LastLoadError().
+  // Opens the library by its Windows name. Returns null when no candidate loads; the dlerror() texts of
+  // all attempts are then available through LastLoadError().
   static std::unique_ptr<DynamicLibrary> Open(const std::string& windowsName);
 
   ~DynamicLibrary();
@@ -33,7 +34,7 @@ class DynamicLibrary {
 
   const std::string& fileName() const { return file_name_; }
 
-  // The dlerror() text of the most recent failed Open, for log lines.
+  // The dlerror() texts of the most recent failed Open on this thread, joined by "; ", for log lines.
   static std::string LastLoadError();
 
  private:
