@@ -2,13 +2,13 @@
 
 #include <dlfcn.h>
 
-#include "platform/text.h"
+#include "platform/text_utils.h"
 
 namespace rovan {
 namespace {
 
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() && text::EqualNoCase(text.substr(text.size() - suffix.size()), suffix);
+  return text.size() >= suffix.size() && EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 // Per thread, as dlerror() is.

@@ -5,15 +5,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/text.h"
+#include "platform/text_utils.h"
 
 namespace rovan {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-using text::EqualNoCase;
-using text::TrimBlanks;
 
 struct Line {
   enum class Kind { Section, Key, Other };
@@ -26,16 +23,16 @@ struct Line {
 Line ParseLine(std::string text) {
   Line line;
   line.text = std::move(text);
-  const std::string_view trimmed = TrimBlanks(line.text);
+  const std::string_view trimmed = TrimView(line.text);
   if (trimmed.starts_with('[')) {
     line.kind = Line::Kind::Section;
-    line.name = TrimBlanks(trimmed.substr(1, trimmed.find(']') - 1));
+    line.name = TrimView(trimmed.substr(1, trimmed.find(']') - 1));
   } else if (const auto equals = trimmed.find('='); equals != std::string_view::npos) {
-    const std::string_view name = TrimBlanks(trimmed.substr(0, equals));
+    const std::string_view name = TrimView(trimmed.substr(0, equals));
     if (!name.empty()) {
       line.kind = Line::Kind::Key;
       line.name = name;
-      line.value = TrimBlanks(trimmed.substr(equals + 1));
+      line.value = TrimView(trimmed.substr(equals + 1));
     }
   }
   return line;
@@ -50,7 +47,7 @@ struct Document {
   // Index of the first line of the first section of that name, or lines.size().
   size_t FindSection(std::string_view section) const {
     for (size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].kind == Line::Kind::Section && EqualNoCase(lines[i].name, section)) return i;
+      if (lines[i].kind == Line::Kind::Section && EqualsNoCase(lines[i].name, section)) return i;
     }
     return lines.size();
   }
@@ -63,7 +60,7 @@ struct Document {
   // Index of the first key of that name inside the section at `header`, or nullopt.
   std::optional<size_t> FindKey(size_t header, std::string_view key) const {
     for (size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
-      if (lines[i].kind == Line::Kind::Key && EqualNoCase(lines[i].name, key)) return i;
+      if (lines[i].kind == Line::Kind::Key && EqualsNoCase(lines[i].name, key)) return i;
     }
     return std::nullopt;
   }
@@ -163,7 +160,7 @@ bool ProfileFile::WriteString(const std::string& section, const std::string& key
   } else {
     // After the last non-blank line of the section, so blank separators stay before the next section.
     size_t at = document.SectionEnd(header);
-    while (at > header + 1 && TrimBlanks(lines[at - 1].text).empty()) --at;
+    while (at > header + 1 && TrimView(lines[at - 1].text).empty()) --at;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), ParseLine(key + "=" + value));
   }
   return Save(file_name_, document);

@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/text.h"
+#include "platform/text_utils.h"
 
 namespace rovan {
 
 std::string SystemTempFolder() {
   const char* env = std::getenv("TMPDIR");
-  const std::string_view folder = text::TrimBlanks(env != nullptr ? env : "");
+  const std::string_view folder = TrimView(env != nullptr ? env : "");
   return IncludeTrailingDelimiter(folder.empty() ? "/tmp" : std::string(folder));
 }
 

@@ -4,11 +4,11 @@
 
 namespace rovan {
 
-std::string Trim(std::string_view s) {
+std::string_view TrimView(std::string_view s) {
   size_t b = 0, e = s.size();
   while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
   while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-  return std::string(s.substr(b, e - b));
+  return s.substr(b, e - b);
 }
 
 std::string UpperAscii(std::string_view s) {

@@ -8,7 +8,8 @@ namespace rovan {
 
 // Blanks, tabs and line ends removed from both ends (the trimming of the Windows toolkit: every
 // character up to and including the space).
-std::string Trim(std::string_view s);
+std::string_view TrimView(std::string_view s);
+inline std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
 
 std::string UpperAscii(std::string_view s);
 std::string LowerAscii(std::string_view s);

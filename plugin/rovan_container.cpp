@@ -8,6 +8,7 @@
 #include "plugin/host_link.h"
 #include "plugin/library.h"
 #include "plugin/process_state.h"
+#include "plugin/status_notify.h"
 
 namespace rovan {
 

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "plugin/ItfRovan.h"
 #include "plugin/process_state.h"
 #include "plugin/rovan_container.h"
+#include "plugin/rovan_object.h"
 #include "plugin_fixture.h"
 
 namespace rovan {

@@ -18,7 +18,9 @@ TEST(PasswordTest, ScramblingIsLengthPreservingAndInvertible) {
       EXPECT_EQ(ClearPassword(s, variant), t) << t << " variant " << variant;
       for (size_t i = 0; i < t.size(); ++i) {
         bool alnum = (t[i] >= 'a' && t[i] <= 'z') || (t[i] >= 'A' && t[i] <= 'Z') || (t[i] >= '0' && t[i] <= '9');
-        if (!alnum) EXPECT_EQ(s[i], t[i]);
+        if (!alnum) {
+          EXPECT_EQ(s[i], t[i]);
+        }
       }
     }
   }

@@ -31,7 +31,7 @@ TEST(RovanTreeTest, ChildrenByPositionAndCursor) {
   EXPECT_EQ(t.root.ProssimoFiglio()->GetIdNodo(), 12);
   EXPECT_EQ(t.root.ProssimoFiglio(), nullptr);
   EXPECT_EQ(t.root.ProssimoFiglio(), nullptr);
-  EXPECT_EQ(t.root.m_posizione, 5);  // keeps advancing past the end
+  EXPECT_EQ(t.root.m_posizione, 4);  // keeps advancing past the end
   EXPECT_EQ(t.root.PrimoFiglio()->GetIdNodo(), 10);
 
   TRovanTree empty(nullptr, 1, -1);
