@@ -1,0 +1,11 @@
+#include "host/rovan/commands.h"
+
+namespace rovan::cli {
+
+const std::vector<Comando>& Comandi() {
+  static const std::vector<Comando> comandi = {
+  };
+  return comandi;
+}
+
+}  // namespace rovan::cli
