@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev
+  libsqlite3-dev unixodbc-dev odbcinst libsqliteodbc
 )
 
 missing=()
