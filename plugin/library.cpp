@@ -13,6 +13,7 @@
 #include "plugin/rovan_object.h"
 #include "plugin/settings.h"
 #include "plugin/status_notify.h"
+#include "storage/traduci_mdb.h"
 
 namespace rovan {
 namespace {
@@ -57,6 +58,7 @@ void ScaricaLibreria() {
   if (!s.rovan) return;
   ReleaseFileImpostazioni();
   Gestionale::Get().Scarica();
+  RilasciaTraduttore();
   ProcessState& p = Processo();
   // The extra references taken when containers were created in container mode.
   for (TRovanContainer* c : p.extraReferences) c->Release();
@@ -72,7 +74,12 @@ bool LibreriaCaricata() { return S().rovan != nullptr; }
 TRovanObject& RovanObject() { return *S().rovan; }
 TRovanEvent& RovanEvent() { return *S().event; }
 IStatusNotifyImpl& StatusSink() { return *S().sink; }
-const std::string& CartellaTemporanea() { return S().tempFolder; }
+const std::string& CartellaTemporanea() {
+  // Programs that link the core without loading the plug-in still get the system's folder.
+  std::string& folder = S().tempFolder;
+  if (folder.empty()) folder = SystemTempFolder();
+  return folder;
+}
 const std::string& NomeEseguibileHost() { return S().hostExecutable; }
 
 int32_t RovanGetInstanceByName(const char* name, void** obj) {

@@ -9,6 +9,7 @@
 #include "plugin/process_state.h"
 #include "plugin/rovan_container.h"
 #include "plugin/rovan_event.h"
+#include "storage/traduci_mdb.h"
 
 namespace rovan {
 namespace {
@@ -47,6 +48,7 @@ int DestroyRovan() {
   ProcessState& p = Processo();
   if (!p.created) return 0;
   Gestionale::Get().Scarica();
+  RilasciaTraduttore();
   p.created = false;
   p.uiInitialised = false;
   return 1;

@@ -2,8 +2,13 @@
 
 namespace rovan::cli {
 
+extern const Comando kComandoInfo;
+extern const Comando kComandoSample;
+
 const std::vector<Comando>& Comandi() {
   static const std::vector<Comando> comandi = {
+      kComandoInfo,
+      kComandoSample,
   };
   return comandi;
 }
