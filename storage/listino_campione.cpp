@@ -150,8 +150,6 @@ void Esegui(sqlite3* db, const std::string& sql) {
   if (rc != SQLITE_OK) throw DatabaseError(testo);
 }
 
-std::string Descr(int n) { return "Descr" + std::to_string(n); }
-
 // The classification: groups, characteristics, values, relations, languages and attributes.
 void ScriviClassificazione(sqlite3* db) {
   Esegui(db,
@@ -268,7 +266,7 @@ void ScriviListinoCampione(const std::string& percorso, const OpzioniCampione& o
     ScriviClassificazione(db.get());
 
     Casuale caso(opzioni.seme);
-    ScrittoreArticoli w(db.get());
+    ScrittoreArticoli out(db.get());
     const std::array<std::string, 6> tipiImmagine = {"bmp", "jpg", "png", "wmf", "emf", "dis"};
     std::array<int, 11> ordinePerLinea{};
     std::vector<int> ordinePerTipologia(200, 0);
@@ -278,8 +276,8 @@ void ScriviListinoCampione(const std::string& percorso, const OpzioniCampione& o
       const Linea& L = kLinee[static_cast<size_t>(linea - 1)];
       const int t = caso.Fino(5) + 1;
       const Voce& T = kTipologie[static_cast<size_t>(t - 1)];
-      const int w = caso.Fino(6);
-      const int larghezza = kLarghezze[static_cast<size_t>(w)];
+      const int iw = caso.Fino(6);
+      const int larghezza = kLarghezze[static_cast<size_t>(iw)];
       const int f = caso.Fino(6);
       const Voce& F = kFiniture[static_cast<size_t>(f)];
       const int m = caso.Fino(3);
@@ -299,57 +297,57 @@ void ScriviListinoCampione(const std::string& percorso, const OpzioniCampione& o
         immagine = ImmagineCampione(tipoImmagine, static_cast<int>(i / 100));
       }
       const std::string attributo = i % 40 == 0 ? "#3:NEW" : i % 40 == 20 ? "#5:PROMO3:OUT" : "";
-      w.composto_.Testo(codice);
-      if (immagine.empty()) w.composto_.Nullo();
-      else w.composto_.Dati(immagine);
-      w.composto_.Testo(Definizione(codice, larghezza, altezza));
-      w.composto_.Testo(std::string(T.sigla) + " " + std::to_string(larghezza));
-      w.composto_.Testo(descrizione);
-      w.composto_.Testo(std::string("FIN=") + F.sigla + ";MAN=" + kManiglie[static_cast<size_t>(m)].sigla);
-      w.composto_.TestoONullo(i % 7 == 0 ? std::string("K4=") + L.prefisso : "");
-      w.composto_.TestoONullo(i % 11 == 0 ? "STD" : "");
-      w.composto_.TestoONullo(i % 13 == 0 ? "EXT" : "");
-      w.composto_.TestoONullo(attributo);
-      w.composto_.Testo(i % 3 == 0 ? "AB" : "A");
-      w.composto_.Testo("2024-0" + std::to_string(1 + i % 9) + "-15 10:30:00");
-      w.composto_.TestoONullo(tipoImmagine).Intero(0).Esegui();
+      out.composto_.Testo(codice);
+      if (immagine.empty()) out.composto_.Nullo();
+      else out.composto_.Dati(immagine);
+      out.composto_.Testo(Definizione(codice, larghezza, altezza));
+      out.composto_.Testo(std::string(T.sigla) + " " + std::to_string(larghezza));
+      out.composto_.Testo(descrizione);
+      out.composto_.Testo(std::string("FIN=") + F.sigla + ";MAN=" + kManiglie[static_cast<size_t>(m)].sigla);
+      out.composto_.TestoONullo(i % 7 == 0 ? std::string("K4=") + L.prefisso : "");
+      out.composto_.TestoONullo(i % 11 == 0 ? "STD" : "");
+      out.composto_.TestoONullo(i % 13 == 0 ? "EXT" : "");
+      out.composto_.TestoONullo(attributo);
+      out.composto_.Testo(i % 3 == 0 ? "AB" : "A");
+      out.composto_.Testo("2024-0" + std::to_string(1 + i % 9) + "-15 10:30:00");
+      out.composto_.TestoONullo(tipoImmagine).Intero(0).Esegui();
 
       const double prezzo = 80.0 + larghezza * (3 + f) + caso.Fino(10000) / 100.0;
-      w.infaus_.Testo(codice).Testo(std::string("P") + L.prefisso + std::to_string(1000 + t * 10 + w));
-      w.infaus_.Reale(larghezza * 10.0).Reale(altezza).Reale(t == 2 ? 350.0 : 580.0).Reale(prezzo);
-      w.infaus_.Testo(std::string("LAV-") + T.sigla).Reale(larghezza * 10.0 - 2).Reale(altezza - 2).Reale(560.0);
-      w.infaus_.TestoONullo(i % 17 == 0 ? "sat" + std::to_string(i % 100) + ".sat" : "");
-      w.infaus_.TestoONullo(i % 19 == 0 ? "Montaggio incluso" : "");
-      if (i % 100 == 50) w.infaus_.Dati("%PDF-1.4 sample sheet of " + codice).Testo("pdf");
-      else if (i % 100 == 75) w.infaus_.Dati("http://example.invalid/schede/" + codice).Testo("lnk");
-      else w.infaus_.Nullo().Nullo();
-      if (i % 100 == 25) w.infaus_.Dati(ImmagineCampione("jpg", static_cast<int>(i))).Testo("jpg");
-      else w.infaus_.Nullo().Nullo();
-      w.infaus_.Testo(F.it).Testo(kManiglie[static_cast<size_t>(m)].it).TestoONullo(i % 5 == 0 ? "Promo" : "");
-      w.infaus_.TestoONullo(i % 9 == 0 ? "Su ordinazione" : "").TestoONullo("");
-      w.infaus_.Testo(std::string(T.en) + " " + L.en + " " + std::to_string(larghezza) + " cm " + F.en);
-      w.infaus_.Testo(std::string(T.de) + " " + L.de + " " + std::to_string(larghezza) + " cm " + F.de);
-      w.infaus_.Testo(std::string(T.fr) + " " + L.fr + " " + std::to_string(larghezza) + " cm " + F.fr);
-      w.infaus_.Esegui();
+      out.infaus_.Testo(codice).Testo(std::string("P") + L.prefisso + std::to_string(1000 + t * 10 + iw));
+      out.infaus_.Reale(larghezza * 10.0).Reale(altezza).Reale(t == 2 ? 350.0 : 580.0).Reale(prezzo);
+      out.infaus_.Testo(std::string("LAV-") + T.sigla).Reale(larghezza * 10.0 - 2).Reale(altezza - 2).Reale(560.0);
+      out.infaus_.TestoONullo(i % 17 == 0 ? "sat" + std::to_string(i % 100) + ".sat" : "");
+      out.infaus_.TestoONullo(i % 19 == 0 ? "Montaggio incluso" : "");
+      if (i % 100 == 50) out.infaus_.Dati("%PDF-1.4 sample sheet of " + codice).Testo("pdf");
+      else if (i % 100 == 75) out.infaus_.Dati("http://example.invalid/schede/" + codice).Testo("lnk");
+      else out.infaus_.Nullo().Nullo();
+      if (i % 100 == 25) out.infaus_.Dati(ImmagineCampione("jpg", static_cast<int>(i))).Testo("jpg");
+      else out.infaus_.Nullo().Nullo();
+      out.infaus_.Testo(F.it).Testo(kManiglie[static_cast<size_t>(m)].it).TestoONullo(i % 5 == 0 ? "Promo" : "");
+      out.infaus_.TestoONullo(i % 9 == 0 ? "Su ordinazione" : "").TestoONullo("");
+      out.infaus_.Testo(std::string(T.en) + " " + L.en + " " + std::to_string(larghezza) + " cm " + F.en);
+      out.infaus_.Testo(std::string(T.de) + " " + L.de + " " + std::to_string(larghezza) + " cm " + F.de);
+      out.infaus_.Testo(std::string(T.fr) + " " + L.fr + " " + std::to_string(larghezza) + " cm " + F.fr);
+      out.infaus_.Esegui();
 
-      w.infcomp_.Testo(codice).Testo(i % 3 == 0 ? "AB" : "A").TestoONullo(i % 4 == 0 ? "C1;C2" : "").Esegui();
+      out.infcomp_.Testo(codice).Testo(i % 3 == 0 ? "AB" : "A").TestoONullo(i % 4 == 0 ? "C1;C2" : "").Esegui();
 
       const int tipologia = kValoreTipologia(linea, t);
-      if (!invisibile) w.legame_.Testo(codice).Intero(1).Intero(linea).Esegui();
-      w.legame_.Testo(codice).Intero(2).Intero(tipologia).Esegui();
-      if (t <= 3) w.legame_.Testo(codice).Intero(3).Intero(kValoreLarghezza(w)).Esegui();
-      if (t <= 3 && (w == 1 || w == 2)) w.legame_.Testo(codice).Intero(5).Intero(kValoreApertura(a)).Esegui();
-      w.legame_.Testo(codice).Intero(4).Intero(kValoreFinitura(f)).Esegui();
-      w.legame_.Testo(codice).Intero(6).Intero(kValoreManiglia(m)).Esegui();
+      if (!invisibile) out.legame_.Testo(codice).Intero(1).Intero(linea).Esegui();
+      out.legame_.Testo(codice).Intero(2).Intero(tipologia).Esegui();
+      if (t <= 3) out.legame_.Testo(codice).Intero(3).Intero(kValoreLarghezza(iw)).Esegui();
+      if (t <= 3 && (iw == 1 || iw == 2)) out.legame_.Testo(codice).Intero(5).Intero(kValoreApertura(a)).Esegui();
+      out.legame_.Testo(codice).Intero(4).Intero(kValoreFinitura(f)).Esegui();
+      out.legame_.Testo(codice).Intero(6).Intero(kValoreManiglia(m)).Esegui();
 
       if (!invisibile) {
-        w.ordine_.Intero(linea).Intero(0).Testo(codice).Intero(++ordinePerLinea[static_cast<size_t>(linea)]).Esegui();
-        w.ordine_.Intero(linea).Intero(tipologia).Testo(codice)
+        out.ordine_.Intero(linea).Intero(0).Testo(codice).Intero(++ordinePerLinea[static_cast<size_t>(linea)]).Esegui();
+        out.ordine_.Intero(linea).Intero(tipologia).Testo(codice)
             .Intero(++ordinePerTipologia[static_cast<size_t>(tipologia - 100)]).Esegui();
       }
       if (i % 500 == 0) {
-        w.immagine_.Testo(codice).Testo("2024").Testo("png").Dati(ImmagineCampione("png", static_cast<int>(i) + 1)).Esegui();
-        w.oggetto_.Testo(codice).Testo("istruzioni").Testo("txt").Dati("Istruzioni di montaggio " + codice).Esegui();
+        out.immagine_.Testo(codice).Testo("2024").Testo("png").Dati(ImmagineCampione("png", static_cast<int>(i) + 1)).Esegui();
+        out.oggetto_.Testo(codice).Testo("istruzioni").Testo("txt").Dati("Istruzioni di montaggio " + codice).Esegui();
       }
       if (opzioni.avanzamento && (i + 1) % 10000 == 0) opzioni.avanzamento(i + 1, totale);
     }
@@ -359,13 +357,13 @@ void ScriviListinoCampione(const std::string& percorso, const OpzioniCampione& o
       const Voce& E = kElettrodomestici[static_cast<size_t>(g % 4)];
       const Voce& C = kClassi[static_cast<size_t>(g % 3)];
       const std::string codice = std::string("GEN-") + E.sigla + "-" + C.sigla + std::to_string(g);
-      w.composto_.Testo(codice).Nullo().Testo(Definizione(codice, 60, 850)).Testo(std::string("GEN ") + E.sigla);
-      w.composto_.Testo(std::string(E.it) + " " + C.it).Nullo().Nullo().Nullo().Nullo().Nullo().Testo("A");
-      w.composto_.Testo("2024-01-01 08:00:00").Nullo().Intero(1).Esegui();
-      w.legame_.Testo(codice).Intero(1).Intero(1).Esegui();
-      w.legame_.Testo(codice).Intero(7).Intero(kValoreElettrodomestico(g % 4)).Esegui();
-      w.legame_.Testo(codice).Intero(8).Intero(kValoreClasse(g % 3)).Esegui();
-      w.ordine_.Intero(1).Intero(0).Testo(codice).Intero(++ordinePerLinea[1]).Esegui();
+      out.composto_.Testo(codice).Nullo().Testo(Definizione(codice, 60, 850)).Testo(std::string("GEN ") + E.sigla);
+      out.composto_.Testo(std::string(E.it) + " " + C.it).Nullo().Nullo().Nullo().Nullo().Nullo().Testo("A");
+      out.composto_.Testo("2024-01-01 08:00:00").Nullo().Intero(1).Esegui();
+      out.legame_.Testo(codice).Intero(1).Intero(1).Esegui();
+      out.legame_.Testo(codice).Intero(7).Intero(kValoreElettrodomestico(g % 4)).Esegui();
+      out.legame_.Testo(codice).Intero(8).Intero(kValoreClasse(g % 3)).Esegui();
+      out.ordine_.Intero(1).Intero(0).Testo(codice).Intero(++ordinePerLinea[1]).Esegui();
     }
     Esegui(db.get(), "COMMIT;");
     if (opzioni.avanzamento) opzioni.avanzamento(totale, totale);
