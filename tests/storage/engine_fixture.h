@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "storage/qor_connection.h"
 #include "storage/qor_query.h"
@@ -19,12 +21,14 @@ namespace rovan::test {
 
 inline constexpr const char* kRegisteredProviders[] = {"Microsoft.ACE.OLEDB.12.0", "SQLNCLI10", "SQLite3"};
 
-// Registers the driver once per process; the folder lives until the process ends.
-inline void RegisterOdbcProviders() {
+// Registers the driver once per process under the given names (the first call's names hold for the whole
+// process); the folder lives until the process ends.
+inline void RegisterOdbcProviders(const std::vector<std::string>& names = {std::begin(kRegisteredProviders),
+                                                                          std::end(kRegisteredProviders)}) {
   static TempFolder folder;
-  static ScopedEnv env = [] {
+  static ScopedEnv env = [&names] {
     std::string ini;
-    for (const char* name : kRegisteredProviders)
+    for (const std::string& name : names)
       ini += std::string("[") + name + "]\nDriver=" + ROVAN_SQLITE_ODBC_DRIVER + "\n\n";
     WriteFile(folder.File("odbcinst.ini"), ini);
     WriteFile(folder.File("odbc.ini"), "");
