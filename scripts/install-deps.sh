@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev
+  libjpeg62-turbo-dev libpng-dev
 )
 
 missing=()

@@ -16,6 +16,9 @@ struct Comando {
   int (*esegui)(const Argomenti& args);  // args after the command name; the exit status
 };
 
+// The commands, each defined in its own file.
+extern const Comando kComandoPicture;
+
 // Every command, in the order of the usage text.
 const std::vector<Comando>& Comandi();
 
