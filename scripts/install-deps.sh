@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev
   libsqlite3-dev unixodbc-dev odbcinst libsqliteodbc
+  libjpeg62-turbo-dev libpng-dev
 )
 
 missing=()

@@ -2,12 +2,10 @@
 
 namespace rovan::cli {
 
-extern const Comando kComandoInfo;
-extern const Comando kComandoSample;
-
 const std::vector<Comando>& Comandi() {
   static const std::vector<Comando> comandi = {
       kComandoInfo,
+      kComandoPicture,
       kComandoSample,
   };
   return comandi;

@@ -16,6 +16,11 @@ struct Comando {
   int (*esegui)(const Argomenti& args);  // args after the command name; the exit status
 };
 
+// The commands, each defined in its own file.
+extern const Comando kComandoInfo;
+extern const Comando kComandoPicture;
+extern const Comando kComandoSample;
+
 // Every command, in the order of the usage text.
 const std::vector<Comando>& Comandi();
 
