@@ -1,11 +1,11 @@
 #include "storage/sample_pictures.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <vector>
 
-#include <jpeglib.h>
-#include <png.h>
+#include "ui/bmp_codec.h"
+#include "ui/jpeg_codec.h"
+#include "ui/png_codec.h"
+#include "ui/rgba_image.h"
 
 namespace rovan {
 namespace {
@@ -22,20 +22,19 @@ Colore ColoreDi(int variante) {
                 static_cast<uint8_t>(60 + (variante * 31) % 180)};
 }
 
-// RGB rows top to bottom: a panel of the variant's colour with a white frame.
-std::vector<uint8_t> Pixel(int variante) {
+// A panel of the variant's colour with a white frame.
+RgbaImage Pannello(int variante) {
   const Colore c = ColoreDi(variante);
-  std::vector<uint8_t> rgb(static_cast<size_t>(kLarghezza * kAltezza * 3));
-  for (int y = 0; y < kAltezza; ++y) {
-    for (int x = 0; x < kLarghezza; ++x) {
-      const bool bordo = x < 3 || y < 3 || x >= kLarghezza - 3 || y >= kAltezza - 3;
-      uint8_t* p = &rgb[static_cast<size_t>((y * kLarghezza + x) * 3)];
-      p[0] = bordo ? 255 : c.r;
-      p[1] = bordo ? 255 : c.g;
-      p[2] = bordo ? 255 : c.b;
+  RgbaImage img(kLarghezza, kAltezza);
+  for (int y = 3; y < kAltezza - 3; ++y) {
+    for (int x = 3; x < kLarghezza - 3; ++x) {
+      uint8_t* p = img.Pixel(x, y);
+      p[0] = c.r;
+      p[1] = c.g;
+      p[2] = c.b;
     }
   }
-  return rgb;
+  return img;
 }
 
 void Le16(std::string& out, uint32_t v) {
@@ -45,85 +44,6 @@ void Le16(std::string& out, uint32_t v) {
 void Le32(std::string& out, uint32_t v) {
   Le16(out, v & 0xFFFF);
   Le16(out, v >> 16);
-}
-
-std::string Bmp(int variante) {
-  const std::vector<uint8_t> rgb = Pixel(variante);
-  const uint32_t riga = (kLarghezza * 3 + 3) & ~3u;
-  const uint32_t dati = riga * kAltezza;
-  std::string out = "BM";
-  Le32(out, 54 + dati);
-  Le32(out, 0);
-  Le32(out, 54);
-  Le32(out, 40);
-  Le32(out, kLarghezza);
-  Le32(out, kAltezza);
-  Le16(out, 1);
-  Le16(out, 24);
-  for (int i = 0; i < 6; ++i) Le32(out, 0);
-  for (int y = kAltezza - 1; y >= 0; --y) {  // bottom-up, BGR
-    std::string r;
-    for (int x = 0; x < kLarghezza; ++x) {
-      const uint8_t* p = &rgb[static_cast<size_t>((y * kLarghezza + x) * 3)];
-      r += static_cast<char>(p[2]);
-      r += static_cast<char>(p[1]);
-      r += static_cast<char>(p[0]);
-    }
-    r.resize(riga, '\0');
-    out += r;
-  }
-  return out;
-}
-
-std::string Png(int variante) {
-  std::string out;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    return {};
-  }
-  png_set_write_fn(
-      png, &out,
-      [](png_structp p, png_bytep data, png_size_t n) {
-        static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<const char*>(data), n);
-      },
-      nullptr);
-  png_set_IHDR(png, info, kLarghezza, kAltezza, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  std::vector<uint8_t> rgb = Pixel(variante);
-  for (int y = 0; y < kAltezza; ++y) png_write_row(png, &rgb[static_cast<size_t>(y * kLarghezza * 3)]);
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return out;
-}
-
-std::string Jpeg(int variante) {
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr jerr;
-  cinfo.err = jpeg_std_error(&jerr);  // encoding our own fixed-size buffer cannot fail
-  jpeg_create_compress(&cinfo);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = kLarghezza;
-  cinfo.image_height = kAltezza;
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 85, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<uint8_t> rgb = Pixel(variante);
-  while (cinfo.next_scanline < cinfo.image_height) {
-    JSAMPROW row = &rgb[static_cast<size_t>(cinfo.next_scanline * kLarghezza * 3)];
-    jpeg_write_scanlines(&cinfo, &row, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  jpeg_destroy_compress(&cinfo);
-  std::string out(reinterpret_cast<const char*>(buffer), size);
-  free(buffer);
-  return out;
 }
 
 // A record of a Windows metafile: size in 16-bit words, function, parameters.
@@ -206,9 +126,9 @@ std::string Emf(int variante) {
 }  // namespace
 
 std::string ImmagineCampione(const std::string& tipo, int variante) {
-  if (tipo == "bmp") return Bmp(variante);
-  if (tipo == "jpg") return Jpeg(variante);
-  if (tipo == "png") return Png(variante);
+  if (tipo == "bmp") return EncodeBmp(Pannello(variante));
+  if (tipo == "jpg") return EncodeJpeg(Pannello(variante), 85);
+  if (tipo == "png") return EncodePng(Pannello(variante));
   if (tipo == "wmf" || tipo == "dis") return Wmf(variante);
   if (tipo == "emf") return Emf(variante);
   return {};
