@@ -95,7 +95,8 @@ constexpr std::array<Voce, 3> kClassi = {{
     {"C", "Classe C", "Class C", "Klasse C", "Classe C"},
 }};
 
-constexpr int kValoreTipologia(int linea, int t) { return 100 + 10 * linea + t; }  // linea 1..10, t 1..5
+constexpr int kCarattTipologia(int linea) { return 10 + linea; }                  // linea 1..10
+constexpr int kValoreTipologia(int linea, int t) { return 100 + 10 * linea + t; }  // t 1..5
 constexpr int kValoreLarghezza(int w) { return 301 + w; }                          // w 0..5
 constexpr int kValoreFinitura(int f) { return 401 + f; }
 constexpr int kValoreApertura(int a) { return 501 + a; }
@@ -162,17 +163,23 @@ void ScriviClassificazione(sqlite3* db) {
   Inserimento caratt(db, "insert into caratt (Codice, Descrizione, Gruppo, Vis, Descr1, Descr2, Descr3) "
                          "values (?, ?, ?, 1, ?, ?, ?)");
   const Voce carattVoci[] = {{"", "Linea", "Line", "Linie", "Ligne"},
-                             {"", "Tipologia", "Type", "Typ", "Type"},
                              {"", "Larghezza", "Width", "Breite", "Largeur"},
                              {"", "Finitura", "Finish", "Oberfläche", "Finition"},
                              {"", "Apertura", "Opening", "Öffnung", "Ouverture"},
                              {"", "Maniglia", "Handle", "Griff", "Poignée"},
                              {"", "Elettrodomestico", "Appliance", "Gerät", "Appareil"},
                              {"", "Classe", "Class", "Klasse", "Classe"}};
-  const int gruppi[] = {1, 2, 2, 3, 2, 3, 9, 9};
-  for (int c = 0; c < 8; ++c) {
+  const int codici[] = {1, 3, 4, 5, 6, 7, 8};
+  const int gruppi[] = {1, 2, 3, 2, 3, 9, 9};
+  for (int c = 0; c < 7; ++c) {
     const Voce& v = carattVoci[c];
-    caratt.Intero(c + 1).Testo(v.it).Intero(gruppi[c]).Testo(v.en).Testo(v.de).Testo(v.fr).Esegui();
+    caratt.Intero(codici[c]).Testo(v.it).Intero(gruppi[c]).Testo(v.en).Testo(v.de).Testo(v.fr).Esegui();
+  }
+  // Every line has a type characteristic of its own, so each line shows only its own types.
+  for (int l = 1; l <= 10; ++l) {
+    const Linea& L = kLinee[static_cast<size_t>(l - 1)];
+    caratt.Intero(kCarattTipologia(l)).Testo(std::string("Tipologia ") + L.it).Intero(2);
+    caratt.Testo(std::string("Type ") + L.en).Testo(std::string("Typ ") + L.de).Testo(std::string("Type ") + L.fr).Esegui();
   }
 
   Inserimento valore(db, "insert into valori (Codice, Descrizione, Caratt, Ordine, Descr1, Descr2, Descr3) "
@@ -186,7 +193,7 @@ void ScriviClassificazione(sqlite3* db) {
     }
   };
   valori(1, kLinee, [](int i) { return i + 1; });
-  for (int l = 1; l <= 10; ++l) valori(2, kTipologie, [l](int t) { return kValoreTipologia(l, t + 1); });
+  for (int l = 1; l <= 10; ++l) valori(kCarattTipologia(l), kTipologie, [l](int t) { return kValoreTipologia(l, t + 1); });
   for (int w = 0; w < 6; ++w) {
     const std::string cm = std::to_string(kLarghezze[static_cast<size_t>(w)]) + " cm";
     valore.Intero(kValoreLarghezza(w)).Testo(cm).Intero(3).Intero(w + 1).Testo(cm).Testo(cm).Testo(cm).Esegui();
@@ -200,7 +207,7 @@ void ScriviClassificazione(sqlite3* db) {
   Inserimento ragni(db, "insert into ragni (CodValore, CodCaratt) values (?, ?)");
   Inserimento ragni2(db, "insert into ragni2 (CodValore, CodCaratt) values (?, ?)");
   for (int l = 1; l <= 10; ++l) {
-    ragni2.Intero(l).Intero(2).Esegui();
+    ragni2.Intero(l).Intero(kCarattTipologia(l)).Esegui();
     ragni.Intero(l).Intero(4).Esegui();
     ragni.Intero(l).Intero(6).Esegui();
     for (int t = 1; t <= 3; ++t) ragni2.Intero(kValoreTipologia(l, t)).Intero(3).Esegui();
@@ -334,7 +341,7 @@ void ScriviListinoCampione(const std::string& percorso, const OpzioniCampione& o
 
       const int tipologia = kValoreTipologia(linea, t);
       if (!invisibile) out.legame_.Testo(codice).Intero(1).Intero(linea).Esegui();
-      out.legame_.Testo(codice).Intero(2).Intero(tipologia).Esegui();
+      out.legame_.Testo(codice).Intero(kCarattTipologia(linea)).Intero(tipologia).Esegui();
       if (t <= 3) out.legame_.Testo(codice).Intero(3).Intero(kValoreLarghezza(iw)).Esegui();
       if (t <= 3 && (iw == 1 || iw == 2)) out.legame_.Testo(codice).Intero(5).Intero(kValoreApertura(a)).Esegui();
       out.legame_.Testo(codice).Intero(4).Intero(kValoreFinitura(f)).Esegui();

@@ -3,8 +3,8 @@
 //
 // Classification (value keys are unique across characteristics):
 //   caratt 1 "Linea" (primary, group 1)      values 1..10: the product lines (Cucine, Soggiorni, ...)
-//   caratt 2 "Tipologia" (group 2)           five per line, keys 100 + 10*line + t; the first level of tabs
-//                                            under every line (ragni2 line -> 2)
+//   caratt 11..20 "Tipologia <line>" (group 2) one per line, five values each, keys 100 + 10*line + t; the
+//                                            first level of tabs under that line (ragni2 line -> 10 + line)
 //   caratt 3 "Larghezza" (group 2)           301..306; second level under the first three types of each line
 //   caratt 5 "Apertura" (group 2)            501, 502; third level under widths 45 and 60
 //   caratt 4 "Finitura", 6 "Maniglia" (group 3) filter characteristics of every line (ragni line -> 4, 6)
