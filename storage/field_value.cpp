@@ -140,4 +140,14 @@ FieldValue CoerceToFieldType(const FieldValue& value, TFieldType type) {
   return value;
 }
 
+void FieldValue::AssignText(std::string_view s) {
+  if (auto* held = std::get_if<std::string>(&v_)) held->assign(s.data(), s.size());
+  else v_.emplace<std::string>(s);
+}
+
+void FieldValue::AssignBytes(std::string_view s) {
+  if (auto* held = std::get_if<Blob>(&v_)) held->bytes.assign(s.data(), s.size());
+  else v_.emplace<Blob>(Blob{std::string(s)});
+}
+
 }  // namespace rovan

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "storage/field_type.h"
@@ -68,6 +69,11 @@ class FieldValue {
   const Blob& blob() const { return std::get<Blob>(v_); }
 
   bool operator==(const FieldValue&) const = default;
+
+  // Stores a text or bytes, reusing the memory of the text or bytes already held: result rows are read
+  // into the same cells row after row, and most rows need no new allocation.
+  void AssignText(std::string_view s);
+  void AssignBytes(std::string_view s);
 
  private:
   // The order matches Kind.

@@ -37,12 +37,12 @@ class SqliteStatement : public EngineStatement {
         case SQLITE_INTEGER: row[i] = static_cast<long long>(sqlite3_column_int64(s, i)); break;
         case SQLITE_FLOAT: row[i] = sqlite3_column_double(s, i); break;
         case SQLITE_TEXT:
-          row[i] = std::string(reinterpret_cast<const char*>(sqlite3_column_text(s, i)),
-                               static_cast<size_t>(sqlite3_column_bytes(s, i)));
+          row[i].AssignText(std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(s, i)),
+                                             static_cast<size_t>(sqlite3_column_bytes(s, i))));
           break;
         case SQLITE_BLOB: {
           const char* bytes = static_cast<const char*>(sqlite3_column_blob(s, i));
-          row[i] = Blob{std::string(bytes ? bytes : "", static_cast<size_t>(sqlite3_column_bytes(s, i)))};
+          row[i].AssignBytes(std::string_view(bytes ? bytes : "", static_cast<size_t>(sqlite3_column_bytes(s, i))));
           break;
         }
         default: row[i] = FieldValue(); break;

@@ -1,0 +1,169 @@
+#include "engine/cod_mdl.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+#include "engine/json_writer.h"
+
+namespace rovan {
+namespace {
+
+constexpr size_t kTabella = sizeof(uint16_t) * TCodMdl::NumCampi;
+
+}  // namespace
+
+const std::array<const char*, TCodMdl::NumCampi - TCodMdl::kPrimoTecnico>& TCodMdl::NomiTecnici() {
+  static const std::array<const char*, NumCampi - kPrimoTecnico> nomi = {
+      "CodProduttore", "CodLavorazione", "FileSat", "Nota", "XReale", "YReale",
+      "ZReale",        "Prezzo",         "XLav",    "YLav", "ZLav"};
+  return nomi;
+}
+
+TCodMdl::TCodMdl(int idListino, const Testi& testi) : m_IdListino(idListino) { Costruisci(testi); }
+
+void TCodMdl::Costruisci(const Testi& testi) {
+  size_t totale = 0;
+  for (std::string_view t : testi) totale += t.size();
+  if (totale > UINT16_MAX) throw std::length_error("code texts too long");
+  auto nuovi = std::make_unique<char[]>(kTabella + totale);
+  uint16_t fine[NumCampi];
+  char* testo = nuovi.get() + kTabella;
+  size_t pos = 0;
+  for (int i = 0; i < NumCampi; ++i) {
+    const std::string_view t = testi[static_cast<size_t>(i)];
+    std::memcpy(testo + pos, t.data(), t.size());
+    pos += t.size();
+    fine[i] = static_cast<uint16_t>(pos);
+  }
+  std::memcpy(nuovi.get(), fine, kTabella);
+  dati_ = std::move(nuovi);
+}
+
+std::string_view TCodMdl::Get(Campo c) const {
+  uint16_t fine[NumCampi];
+  std::memcpy(fine, dati_.get(), kTabella);
+  const uint16_t inizio = c == 0 ? 0 : fine[c - 1];
+  return std::string_view(dati_.get() + kTabella + inizio, fine[c] - inizio);
+}
+
+void TCodMdl::Set(Campo c, std::string_view valore) {
+  // Copies first: valore may point into this code's own buffer.
+  std::array<std::string, NumCampi> copie;
+  Testi testi;
+  for (int i = 0; i < NumCampi; ++i) {
+    copie[static_cast<size_t>(i)] = i == c ? std::string(valore) : std::string(Get(static_cast<Campo>(i)));
+    testi[static_cast<size_t>(i)] = copie[static_cast<size_t>(i)];
+  }
+  Costruisci(testi);
+}
+
+std::string_view TCodMdl::codview() const {
+  std::string_view c = cod();
+  return c.substr(0, c.find('#'));
+}
+
+std::optional<TCodMdl::Campo> TCodMdl::CampoTecnicoPerNome(std::string_view campo) {
+  const auto& nomi = NomiTecnici();
+  for (size_t i = 0; i < nomi.size(); ++i)
+    if (campo == nomi[i]) return static_cast<Campo>(kPrimoTecnico + i);
+  return std::nullopt;
+}
+
+void TCodMdl::AggCampoTecnicoString(const std::string& campo, std::string_view valore) {
+  std::optional<Campo> c = CampoTecnicoPerNome(campo);
+  if (!c) throw std::invalid_argument("unknown technical field " + campo);
+  if (!valore.empty()) Set(*c, valore);
+}
+
+void TCodMdl::AggCampoTecnicoDouble(const std::string& campo, std::optional<double> valore) {
+  if (valore && std::fabs(*valore) > 0.01) AggCampoTecnicoString(campo, FormattaNumero(*valore));
+}
+
+std::string TCodMdl::FormattaNumero(double valore) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.15g", valore);
+  return buf;
+}
+
+std::optional<std::string_view> TCodMdl::CampoTecnico(std::string_view campo) const {
+  std::optional<Campo> c = CampoTecnicoPerNome(campo);
+  if (!c || Get(*c).empty()) return std::nullopt;
+  return Get(*c);
+}
+
+void TCodMdl::ScriviCmpJson(JsonLines& lista) const {
+  lista.Riga("{");
+  lista.Riga("   \"codice\" : \"", Json(cod()), "\",");
+  lista.Riga("   \"descrizione\" : \"", Json(descr()), "\",");
+  if (!filtro().empty()) lista.Riga("   \"filtro\" : \"", Json(filtro()), "\",");
+  if (!filtroAux().empty()) lista.Riga("   \"filtroAux\" : \"", Json(filtroAux()), "\",");
+  lista.Riga("   \"ha_foto\" : ", ha_foto ? "true" : "false", ",");
+  lista.Riga("   \"ha_scheda\" : ", ha_scheda ? "true" : "false", ",");
+  lista.Riga("   \"azioni\" : \"", Json(azioni()), "\",");
+  if (!attributo().empty()) lista.Riga("   \"attributo\" : \"", Json(attributo()), "\",");
+  lista.Riga("   \"NomeImmagine\" : \"", Json(cod()), ".", Json(tipoBitMap().empty() ? "dis" : tipoBitMap()), "\",");
+  ScriviTraduzioni(lista, [this](int i) { return traduzione(i); });
+  lista.Riga("  }");
+  lista.Riga("}");
+}
+
+// ---- TListaCodici -------------------------------------------------------------------------------------
+
+TCodMdl* TListaCodici::Aggiungi(std::unique_ptr<TCodMdl> cm) {
+  if (!m_IsPri) throw std::logic_error("a referencing code list owns no codes");
+  TCodMdl* p = cm.get();
+  items_.push_back(p);
+  owned_.push_back(std::move(cm));
+  return p;
+}
+
+void TListaCodici::AggiungiRiferimento(TCodMdl* cm) { items_.push_back(cm); }
+
+void TListaCodici::Clear() {
+  items_.clear();
+  owned_.clear();
+}
+
+TCodMdl* TListaCodici::DammiElemento(int i) const {
+  if (i < 0 || i >= Count()) return nullptr;
+  return items_[static_cast<size_t>(i)];
+}
+
+TCodMdl* TListaCodici::TrovaPerCodice(std::string_view cod) const {
+  for (TCodMdl* cm : items_)
+    if (cm->cod() == cod) return cm;
+  return nullptr;
+}
+
+void TListaCodici::VisTutti(bool visibile) {
+  for (TCodMdl* cm : items_) cm->m_Visible = visibile;
+}
+
+void TListaCodici::NacondiNonPresenti(const std::vector<std::string>& presenti) {
+  for (TCodMdl* cm : items_) {
+    if (!cm->m_Visible) continue;
+    const std::string_view c = cm->cod();
+    cm->m_Visible = std::binary_search(presenti.begin(), presenti.end(), c,
+                                       [](std::string_view a, std::string_view b) { return a < b; });
+  }
+}
+
+void TListaCodici::OrdinaPerIndice() {
+  std::stable_sort(items_.begin(), items_.end(),
+                   [](const TCodMdl* a, const TCodMdl* b) { return a->m_IdOrdine < b->m_IdOrdine; });
+}
+
+void TListaCodici::ScriviListaCmpJson(JsonLines& lista) const {
+  lista.Riga("\"Codici\":");
+  lista.Riga("[");
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (i > 0) lista.Riga(",");
+    items_[i]->ScriviCmpJson(lista);
+  }
+  lista.Riga("]");
+}
+
+}  // namespace rovan

@@ -1,0 +1,132 @@
+// TCodMdl: a code (composto) as the navigation engine keeps it, and TListaCodici, an ordered list of them.
+//
+// A price list may hold a million codes, so a code keeps all its texts in one packed buffer: a table of
+// end offsets (one per field, 16 bits) followed by the characters, one allocation per code. Texts are
+// read as string views valid until the field is changed; changing a field rebuilds the buffer (rare:
+// edits, not restores, change fields).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rovan {
+
+class JsonLines;
+
+class TCodMdl {
+ public:
+  // The texts of a code, in buffer order.
+  enum Campo : uint8_t {
+    Cod,             // the code, possibly with a "#" variant part
+    Descr,           // description in the active language
+    Filtro,          // filter text
+    FiltroAux,       // auxiliary filter (FiltroK4)
+    Azioni,
+    Attributo,       // attribute string
+    DescrizioneOri,  // description in the base language
+    TipoBitMap,      // file extension of the picture; empty when none
+    User1, User2, User3, User4, User5,
+    Trad1, Trad2, Trad3, Trad4, Trad5, Trad6, Trad7, Trad8, Trad9, Trad10,
+    // Technical fields, empty when not stored.
+    CodProduttore, CodLavorazione, FileSat, Nota, XReale, YReale, ZReale, Prezzo, XLav, YLav, ZLav,
+    NumCampi
+  };
+  static constexpr int kPrimoTecnico = CodProduttore;
+  // The names of the technical fields, in Campo order from CodProduttore.
+  static const std::array<const char*, NumCampi - kPrimoTecnico>& NomiTecnici();
+
+  using Testi = std::array<std::string_view, NumCampi>;
+
+  // A code of the price list idListino with the given texts (the view code follows from the code).
+  TCodMdl(int idListino, const Testi& testi);
+  explicit TCodMdl(int idListino) : TCodMdl(idListino, Testi{}) {}
+  TCodMdl(const TCodMdl&) = delete;
+  TCodMdl& operator=(const TCodMdl&) = delete;
+
+  std::string_view Get(Campo c) const;
+  void Set(Campo c, std::string_view valore);
+
+  std::string_view cod() const { return Get(Cod); }
+  std::string_view descr() const { return Get(Descr); }
+  std::string_view filtro() const { return Get(Filtro); }
+  std::string_view filtroAux() const { return Get(FiltroAux); }
+  std::string_view azioni() const { return Get(Azioni); }
+  std::string_view attributo() const { return Get(Attributo); }
+  std::string_view descrizioneOri() const { return Get(DescrizioneOri); }
+  std::string_view tipoBitMap() const { return Get(TipoBitMap); }
+  // pos 1..5 and 1..10.
+  std::string_view user(int pos) const { return Get(static_cast<Campo>(User1 + pos - 1)); }
+  std::string_view traduzione(int pos) const { return Get(static_cast<Campo>(Trad1 + pos - 1)); }
+  // The code up to, not including, its first "#" (the whole code without one).
+  std::string_view codview() const;
+
+  int GetIdListino() const { return m_IdListino; }
+
+  // Technical fields: a text is stored when not empty; a number when its absolute value is above 0.01,
+  // written as the system writes numbers ("600", "72.5").
+  void AggCampoTecnicoString(const std::string& campo, std::string_view valore);
+  void AggCampoTecnicoDouble(const std::string& campo, std::optional<double> valore);
+  // The text stored under a technical field's name, or nullopt.
+  std::optional<std::string_view> CampoTecnico(std::string_view campo) const;
+  // The number format of technical fields.
+  static std::string FormattaNumero(double valore);
+
+  // Appends the code object of the JSON text of the tab tree.
+  void ScriviCmpJson(JsonLines& lista) const;
+
+  int32_t m_IdListino;
+  int32_t m_IdOrdine = 0;       // order index
+  bool ha_foto = false;
+  bool ha_scheda = false;
+  bool m_Visible = true;        // not hidden by value filters
+  bool m_isgenerico = false;
+  bool m_isfendrix = false;
+
+ private:
+  static std::optional<Campo> CampoTecnicoPerNome(std::string_view campo);
+  void Costruisci(const Testi& testi);
+
+  // [uint16_t fine[NumCampi]][characters]; fine[i] is the end of field i within the characters.
+  std::unique_ptr<char[]> dati_;
+};
+
+// An ordered list of codes; owning (primary views, the invisible codes) or referencing (secondary views).
+class TListaCodici {
+ public:
+  explicit TListaCodici(bool isPri) : m_IsPri(isPri) {}
+  TListaCodici(const TListaCodici&) = delete;
+  TListaCodici& operator=(const TListaCodici&) = delete;
+
+  // Appends a code to an owning list, which takes it over (a referencing list throws std::logic_error).
+  TCodMdl* Aggiungi(std::unique_ptr<TCodMdl> cm);
+  // Appends a reference to a code owned by another list (the owner outlives this list).
+  void AggiungiRiferimento(TCodMdl* cm);
+  void Clear();
+  int Count() const { return static_cast<int>(items_.size()); }
+  // The i-th code, or null outside 0..Count-1.
+  TCodMdl* DammiElemento(int i) const;
+  // The first code whose code equals cod exactly, or null.
+  TCodMdl* TrovaPerCodice(std::string_view cod) const;
+  // Sets m_Visible of every code.
+  void VisTutti(bool visibile = true);
+  // Keeps a code visible only when it is visible and present in the sorted list.
+  void NacondiNonPresenti(const std::vector<std::string>& presenti);
+  // Stable sort by m_IdOrdine.
+  void OrdinaPerIndice();
+  void ScriviListaCmpJson(JsonLines& lista) const;
+
+  bool IsPri() const { return m_IsPri; }
+  const std::vector<TCodMdl*>& items() const { return items_; }
+
+ private:
+  bool m_IsPri;
+  std::vector<TCodMdl*> items_;                 // in display order
+  std::vector<std::unique_ptr<TCodMdl>> owned_;  // owning lists only
+};
+
+}  // namespace rovan
