@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 #include <stdexcept>
 
@@ -43,10 +43,10 @@ void TCodMdl::Costruisci(const Testi& testi) {
 }
 
 std::string_view TCodMdl::Get(Campo c) const {
-  uint16_t fine[NumCampi];
-  std::memcpy(fine, dati_.get(), kTabella);
-  const uint16_t inizio = c == 0 ? 0 : fine[c - 1];
-  return std::string_view(dati_.get() + kTabella + inizio, fine[c] - inizio);
+  uint16_t inizio = 0, fine = 0;
+  if (c > 0) std::memcpy(&inizio, dati_.get() + sizeof(uint16_t) * (c - 1), sizeof inizio);
+  std::memcpy(&fine, dati_.get() + sizeof(uint16_t) * c, sizeof fine);
+  return std::string_view(dati_.get() + kTabella + inizio, fine - inizio);
 }
 
 void TCodMdl::Set(Campo c, std::string_view valore) {
@@ -83,9 +83,10 @@ void TCodMdl::AggCampoTecnicoDouble(const std::string& campo, std::optional<doub
 }
 
 std::string TCodMdl::FormattaNumero(double valore) {
+  // The shortest text that reads back as the same number: "600", "72.5".
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.15g", valore);
-  return buf;
+  auto [fine, errore] = std::to_chars(buf, buf + sizeof buf, valore);
+  return std::string(buf, errore == std::errc() ? fine : buf);
 }
 
 std::optional<std::string_view> TCodMdl::CampoTecnico(std::string_view campo) const {

@@ -91,7 +91,14 @@ void SqliteEngine::Open(const std::string& path) {
   SqliteDb db(raw);  // a failed open still hands out a handle that carries the message
   CheckSqlite(rc, db.get());
   sqlite3_busy_timeout(db.get(), kBusyTimeoutMs);
+  ApplyReadSettings(db.get());
   db_ = std::move(db);
+}
+
+void SqliteEngine::ApplyReadSettings(sqlite3* db) {
+  // A price list is read in long sequential passes and many small look-ups: mapping the file saves a copy
+  // of every page read, and a larger page cache keeps the indexes of the joins in memory.
+  sqlite3_exec(db, "PRAGMA mmap_size=2147418112; PRAGMA cache_size=-65536;", nullptr, nullptr, nullptr);
 }
 
 std::string SqliteEngine::ParameterText(const std::string& path) {

@@ -37,6 +37,10 @@ class SqliteEngine : public Engine {
   // "  (" + ParameterText(path) + " )"
   std::string Info() const override;
 
+  // The read settings every connection gets (memory-mapped file, larger page cache). Best effort: a
+  // database that refuses them is read the ordinary way.
+  static void ApplyReadSettings(sqlite3* db);
+
  private:
   sqlite3* Db() const;  // the open handle; throws DatabaseError when closed
   void ExecSimple(const char* sql);

@@ -5,8 +5,10 @@ namespace rovan::cli {
 const std::vector<Comando>& Comandi() {
   static const std::vector<Comando> comandi = {
       kComandoInfo,
+      kComandoJson,
       kComandoPicture,
       kComandoSample,
+      kComandoTree,
   };
   return comandi;
 }

@@ -18,8 +18,10 @@ struct Comando {
 
 // The commands, each defined in its own file.
 extern const Comando kComandoInfo;
+extern const Comando kComandoJson;
 extern const Comando kComandoPicture;
 extern const Comando kComandoSample;
+extern const Comando kComandoTree;
 
 // Every command, in the order of the usage text.
 const std::vector<Comando>& Comandi();
