@@ -167,4 +167,29 @@ struct IRovan : IUnknownRovan {
   virtual int32_t ROVAN_STDCALL VersionId() = 0;                                                    // 37: 13
 };
 
+// A list of codes handed to the host. Indexes are 0-based; an index outside the list gives the neutral
+// result (empty text, 0, -1). 8-bit fields are returned as stored, descriptions as UTF-8.
+struct IRovanCodici : IUnknownRovan {
+  virtual const char* ROVAN_STDCALL Codice(int32_t i) = 0;                       // 3
+  virtual const char* ROVAN_STDCALL Desc(int32_t i) = 0;                         // 4: UTF-8
+  virtual int32_t ROVAN_STDCALL Count() = 0;                                     // 5
+  virtual const char* ROVAN_STDCALL DesPri(int32_t i) = 0;                       // 6
+  virtual const char* ROVAN_STDCALL DesSec(int32_t i) = 0;                       // 7
+  virtual int32_t ROVAN_STDCALL HaScheda(int32_t i) = 0;                         // 8
+  virtual int32_t ROVAN_STDCALL HaFoto(int32_t i) = 0;                           // 9
+  virtual int32_t ROVAN_STDCALL IsAttivoInModello(int32_t i) = 0;                // 10
+  virtual const char* ROVAN_STDCALL GetUserData(int32_t i, int32_t quale) = 0;   // 11
+  virtual const char* ROVAN_STDCALL CodiceView(int32_t i) = 0;                   // 12
+  virtual const char* ROVAN_STDCALL Azioni(int32_t i) = 0;                       // 13
+  virtual int32_t ROVAN_STDCALL IdListino(int32_t i) = 0;                        // 14
+  virtual int32_t ROVAN_STDCALL IdLinguetta(int32_t i) = 0;                      // 15
+  virtual const char* ROVAN_STDCALL Traduzione(int32_t i, int32_t IdLingua) = 0;  // 16: UTF-8
+  virtual const char* ROVAN_STDCALL Attributo(int32_t i) = 0;                    // 17
+  virtual int32_t ROVAN_STDCALL IsGenerico(int32_t i) = 0;                       // 18
+  virtual double ROVAN_STDCALL Prezzo(int32_t i) = 0;                            // 19
+  virtual void ROVAN_STDCALL SettaPrezzo(int32_t i, double prz) = 0;             // 20
+  virtual int32_t ROVAN_STDCALL IsFendrix(int32_t i) = 0;                        // 21
+  virtual const char* ROVAN_STDCALL Filtro(int32_t i) = 0;                       // 22
+};
+
 }  // namespace rovan

@@ -1,0 +1,108 @@
+// Lists of codes handed to the host: TCodiceListino (a snapshot of one code) and TRovanCodici (the list,
+// interface IRovanCodici, reference counted: created with the one reference the host receives and
+// destroyed by its last Release). Entries do not change when the tree changes.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/shared_types.h"
+#include "plugin/ItfRovan.h"
+
+namespace rovan {
+
+class TCodMdl;
+class TDMMain;
+class TListaCarattGenerici;
+
+class TCodiceListino {
+ public:
+  // Defaults: no tab (-1), not found outside the model filter, no flags. With a data module the entry
+  // gets an empty list of generic characteristics.
+  TCodiceListino(int idListino, TDMMain* dm);
+  ~TCodiceListino();
+  TCodiceListino(const TCodiceListino&) = delete;
+  TCodiceListino& operator=(const TCodiceListino&) = delete;
+
+  std::string m_codice;
+  std::string m_descrizione;          // in the active language
+  int32_t m_IdLinguetta = -1;         // the tab where a search found the code
+  std::string m_desvalpri_old, m_desvalsec_old;  // never filled
+  int32_t m_carpri_old = -1, m_valpri_old = -1, m_carsec_old = -1, m_valsec_old = -1;
+  bool m_ha_scheda = false;
+  bool m_ha_foto = false;
+  bool m_is_attivo_in_modello = true;
+  TUser m_user;
+  std::string m_azioni, m_filtro;
+  int32_t m_id_listino;
+  std::string m_descrizione_ori;
+  TTraduzioni m_traduzioni;
+  std::string m_attributo;
+  bool m_isgenerico = false;
+  bool m_isfendrix = false;
+  std::unique_ptr<TListaCarattGenerici> m_FiltriGenerici;  // generic characteristics, when a data module was given
+  double m_prezzo = 0;
+};
+
+// A new entry copied from an engine code.
+std::unique_ptr<TCodiceListino> GeneraDaCodMdl(const TCodMdl& cm, TDMMain* dm);
+
+class TRovanCodici : public IRovanCodici {
+ public:
+  // linguaAttiva: in container mode, the language position active on the principal price list (nullopt
+  // when unknown); Desc then prefers that translation.
+  explicit TRovanCodici(std::function<std::optional<int>()> linguaAttiva = {});
+  TRovanCodici(const TRovanCodici&) = delete;
+  TRovanCodici& operator=(const TRovanCodici&) = delete;
+
+  HRESULT ROVAN_STDCALL QueryInterface(const TGUID*, void**) override { return 0; }
+  int32_t ROVAN_STDCALL AddRef() override { return ++m_ref; }
+  int32_t ROVAN_STDCALL Release() override;
+
+  const char* ROVAN_STDCALL Codice(int32_t i) override;
+  const char* ROVAN_STDCALL Desc(int32_t i) override;
+  int32_t ROVAN_STDCALL Count() override { return static_cast<int32_t>(m_listaCodici.size()); }
+  const char* ROVAN_STDCALL DesPri(int32_t i) override;
+  const char* ROVAN_STDCALL DesSec(int32_t i) override;
+  int32_t ROVAN_STDCALL HaScheda(int32_t i) override;
+  int32_t ROVAN_STDCALL HaFoto(int32_t i) override;
+  int32_t ROVAN_STDCALL IsAttivoInModello(int32_t i) override;
+  const char* ROVAN_STDCALL GetUserData(int32_t i, int32_t quale) override;
+  const char* ROVAN_STDCALL CodiceView(int32_t i) override;
+  const char* ROVAN_STDCALL Azioni(int32_t i) override;
+  int32_t ROVAN_STDCALL IdListino(int32_t i) override;
+  int32_t ROVAN_STDCALL IdLinguetta(int32_t i) override;
+  const char* ROVAN_STDCALL Traduzione(int32_t i, int32_t IdLingua) override;
+  const char* ROVAN_STDCALL Attributo(int32_t i) override;
+  int32_t ROVAN_STDCALL IsGenerico(int32_t i) override;
+  double ROVAN_STDCALL Prezzo(int32_t i) override;
+  void ROVAN_STDCALL SettaPrezzo(int32_t i, double prz) override;
+  int32_t ROVAN_STDCALL IsFendrix(int32_t i) override;
+  const char* ROVAN_STDCALL Filtro(int32_t i) override;
+
+  // Engine side.
+  void Aggiungi(std::unique_ptr<TCodiceListino> entry) { m_listaCodici.push_back(std::move(entry)); }
+  // The entry, or null.
+  TCodiceListino* CodiceListino(int32_t i) const;
+
+ protected:
+  virtual ~TRovanCodici();  // only Release destroys
+
+ private:
+  // Copies text into the 256-byte buffer (255 bytes and a terminating zero) and returns it.
+  const char* NelBuffer(const std::string& testo);
+  // An 8-bit field as the host reads it (ANSI code page), held until the next text call.
+  const char* Ansi(const std::string& testo);
+  const char* Utf8(const std::string& testo);
+
+  std::vector<std::unique_ptr<TCodiceListino>> m_listaCodici;
+  int32_t m_ref = 1;
+  char m_buff[256] = {};
+  std::string m_testo;  // the last text handed out other than through m_buff
+  std::function<std::optional<int>()> m_linguaAttiva;
+};
+
+}  // namespace rovan
