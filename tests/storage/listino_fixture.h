@@ -23,7 +23,6 @@ namespace rovan::test {
 class ListinoTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegisterOdbcProviders();
     kalvor::Host::Instance().Reset();
     kalvor::Host::Instance().SetBasePath(folder_.path());
     CaricaLibreria();
@@ -60,6 +59,9 @@ class ListinoTest : public ::testing::Test {
     return out;
   }
 
+  // The drivers are registered before TMPDIR moves into the test's folder, so that their folder outlives
+  // the test.
+  bool registered_ = (RegisterOdbcProviders(), true);
   TempFolder folder_;
   ScopedEnv tmpdir_{"TMPDIR", folder_.path().c_str()};
   ScopedRecordingUi ui_;
