@@ -43,8 +43,15 @@ class TCodiceListino {
   std::string m_attributo;
   bool m_isgenerico = false;
   bool m_isfendrix = false;
-  std::unique_ptr<TListaCarattGenerici> m_FiltriGenerici;  // generic characteristics, when a data module was given
   double m_prezzo = 0;
+
+  // The generic characteristics of the code: null when no data module was given. The list is read on
+  // first use (it looks up the group "GENERICI"), so that long code lists cost no query per entry.
+  TListaCarattGenerici* FiltriGenerici();
+
+ private:
+  TDMMain* m_dm;                                            // not owned; outlives the entry
+  std::unique_ptr<TListaCarattGenerici> m_FiltriGenerici;  // created by FiltriGenerici()
 };
 
 // A new entry copied from an engine code.
