@@ -190,6 +190,32 @@ struct IRovanCodici : IUnknownRovan {
   virtual void ROVAN_STDCALL SettaPrezzo(int32_t i, double prz) = 0;             // 20
   virtual int32_t ROVAN_STDCALL IsFendrix(int32_t i) = 0;                        // 21
   virtual const char* ROVAN_STDCALL Filtro(int32_t i) = 0;                       // 22
+// A list of characteristics or of values, each entry with its key and descriptions; an entry that is a
+// characteristic carries the list of its values. Reference counted; the lists nested in entries are
+// reached without a new reference and live as long as the list that holds them.
+struct IRovanFiltri : IUnknownRovan {
+  virtual int32_t ROVAN_STDCALL IsCaratt() = 0;                   // 3: 1 characteristics, 0 values
+  virtual int32_t ROVAN_STDCALL Codice(int32_t i) = 0;            // 4: key; -1 outside the range
+  virtual const char* ROVAN_STDCALL Desc(int32_t i) = 0;          // 5: UTF-8, active language
+  virtual int32_t ROVAN_STDCALL Count() = 0;                      // 6
+  virtual IRovanFiltri* ROVAN_STDCALL DammiValori(int32_t i) = 0;  // 7: no new reference; null on a
+                                                                   //    list of values
+  virtual const char* ROVAN_STDCALL Nome(int32_t i) = 0;          // 8: UTF-8, base description
+};
+
+// One display attribute of codes. Not reference counted: AddRef answers 2 and Release 1, and the object
+// lives as long as the container that handed it out.
+struct IRovanAttributeApparence : IUnknownRovan {
+  virtual const char* ROVAN_STDCALL Name() = 0;             // 3: the attribute code
+  virtual const char* ROVAN_STDCALL Desc() = 0;             // 4: UTF-8, at most 1023 bytes
+  virtual const char* ROVAN_STDCALL FontName() = 0;         // 5
+  virtual int32_t ROVAN_STDCALL FontSize() = 0;             // 6: -1 not set
+  virtual int32_t ROVAN_STDCALL FontColor() = 0;            // 7: 0x00BBGGRR, -1 not set
+  virtual int32_t ROVAN_STDCALL FontStyleIsBold() = 0;      // 8: 1 or 0
+  virtual int32_t ROVAN_STDCALL FontStyleIsItalic() = 0;    // 9
+  virtual int32_t ROVAN_STDCALL FontStyleIsUnderline() = 0; // 10
+  virtual int32_t ROVAN_STDCALL FontStyleIsStrikeout() = 0; // 11
+  virtual int32_t ROVAN_STDCALL BackColor() = 0;            // 12: 0x00BBGGRR, -1 not set
 };
 
 }  // namespace rovan

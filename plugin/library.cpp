@@ -4,6 +4,7 @@
 
 #include "platform/system_paths.h"
 #include "platform/text_utils.h"
+#include "engine/ravade_library.h"
 #include "plugin/boundary.h"
 #include "plugin/gestionale.h"
 #include "plugin/host_link.h"
@@ -58,6 +59,7 @@ void ScaricaLibreria() {
   if (!s.rovan) return;
   ReleaseFileImpostazioni();
   Gestionale::Get().Scarica();
+  RilasciaRavade();
   RilasciaTraduttore();
   ProcessState& p = Processo();
   // The extra references taken when containers were created in container mode.
