@@ -190,6 +190,8 @@ struct IRovanCodici : IUnknownRovan {
   virtual void ROVAN_STDCALL SettaPrezzo(int32_t i, double prz) = 0;             // 20
   virtual int32_t ROVAN_STDCALL IsFendrix(int32_t i) = 0;                        // 21
   virtual const char* ROVAN_STDCALL Filtro(int32_t i) = 0;                       // 22
+};
+
 // A list of characteristics or of values, each entry with its key and descriptions; an entry that is a
 // characteristic carries the list of its values. Reference counted; the lists nested in entries are
 // reached without a new reference and live as long as the list that holds them.
