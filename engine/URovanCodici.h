@@ -57,13 +57,15 @@ class TCodiceListino {
 // A new entry copied from an engine code.
 std::unique_ptr<TCodiceListino> GeneraDaCodMdl(const TCodMdl& cm, TDMMain* dm);
 
-class TRovanCodici : public IRovanCodici {
+// The slots 3 to 22 of a code list, for the plain list and for the list with generic data.
+template <typename Interfaccia>
+class TRovanCodiciBase : public Interfaccia {
  public:
   // linguaAttiva: in container mode, the language position active on the principal price list (nullopt
   // when unknown); Desc then prefers that translation.
-  explicit TRovanCodici(std::function<std::optional<int>()> linguaAttiva = {});
-  TRovanCodici(const TRovanCodici&) = delete;
-  TRovanCodici& operator=(const TRovanCodici&) = delete;
+  explicit TRovanCodiciBase(std::function<std::optional<int>()> linguaAttiva = {});
+  TRovanCodiciBase(const TRovanCodiciBase&) = delete;
+  TRovanCodiciBase& operator=(const TRovanCodiciBase&) = delete;
 
   HRESULT ROVAN_STDCALL QueryInterface(const TGUID*, void**) override { return 0; }
   int32_t ROVAN_STDCALL AddRef() override { return ++m_ref; }
@@ -96,20 +98,48 @@ class TRovanCodici : public IRovanCodici {
   TCodiceListino* CodiceListino(int32_t i) const;
 
  protected:
-  virtual ~TRovanCodici();  // only Release destroys
-
- private:
+  virtual ~TRovanCodiciBase();  // only Release destroys
   // Copies text into the 256-byte buffer (255 bytes and a terminating zero) and returns it.
   const char* NelBuffer(const std::string& testo);
-  // An 8-bit field as the host reads it (ANSI code page), held until the next text call.
+  // Texts held until the next text call: an 8-bit field in the ANSI code page, or UTF-8 as is.
   const char* Ansi(const std::string& testo);
   const char* Utf8(const std::string& testo);
 
+ private:
   std::vector<std::unique_ptr<TCodiceListino>> m_listaCodici;
   int32_t m_ref = 1;
   char m_buff[256] = {};
-  std::string m_testo;  // the last text handed out other than through m_buff
+  std::string m_testo;
   std::function<std::optional<int>()> m_linguaAttiva;
+};
+
+// A list of codes handed to the host (IRovanCodici).
+class TRovanCodici final : public TRovanCodiciBase<IRovanCodici> {
+ public:
+  using TRovanCodiciBase::TRovanCodiciBase;
+};
+
+class TRovanFiltri;
+
+// A list of codes with their generic characteristics (IRovanCodiciGenerici). It holds a filter list
+// (two references: its own and one more, given back when it is destroyed) that GetFiltri hands out
+// without a new reference.
+class TRovanCodiciGenerici final : public TRovanCodiciBase<IRovanCodiciGenerici> {
+ public:
+  explicit TRovanCodiciGenerici(std::function<std::optional<int>()> linguaAttiva = {});
+
+  int32_t ROVAN_STDCALL ContaCarattGen(int32_t IdCodice) override;
+  int32_t ROVAN_STDCALL ContaValoriGen(int32_t IdCodice, int32_t IdCaratt) override;
+  const char* ROVAN_STDCALL DescrizioneCarattGen(int32_t IdCodice, int32_t IdCaratt, int32_t IdTraduzione) override;
+  const char* ROVAN_STDCALL DescrizioneValoreGen(int32_t IdCodice, int32_t IdCaratt, int32_t IdValore,
+                                                 int32_t IdTraduzione) override;
+  IRovanFiltri* ROVAN_STDCALL GetFiltri() override;
+
+  TRovanFiltri& filtri() { return *m_rovanfiltri; }
+
+ private:
+  ~TRovanCodiciGenerici() override;
+  TRovanFiltri* m_rovanfiltri;  // counted references, see above
 };
 
 }  // namespace rovan

@@ -192,6 +192,19 @@ struct IRovanCodici : IUnknownRovan {
   virtual const char* ROVAN_STDCALL Filtro(int32_t i) = 0;                       // 22
 };
 
+struct IRovanFiltri;
+
+// A list of codes with the generic characteristics and values found for them.
+struct IRovanCodiciGenerici : IRovanCodici {
+  virtual int32_t ROVAN_STDCALL ContaCarattGen(int32_t IdCodice) = 0;                                  // 23
+  virtual int32_t ROVAN_STDCALL ContaValoriGen(int32_t IdCodice, int32_t IdCaratt) = 0;                // 24
+  virtual const char* ROVAN_STDCALL DescrizioneCarattGen(int32_t IdCodice, int32_t IdCaratt,
+                                                         int32_t IdTraduzione) = 0;                    // 25: UTF-8
+  virtual const char* ROVAN_STDCALL DescrizioneValoreGen(int32_t IdCodice, int32_t IdCaratt, int32_t IdValore,
+                                                         int32_t IdTraduzione) = 0;                    // 26: UTF-8
+  virtual IRovanFiltri* ROVAN_STDCALL GetFiltri() = 0;                                                 // 27: no new reference
+};
+
 // A list of characteristics or of values, each entry with its key and descriptions; an entry that is a
 // characteristic carries the list of its values. Reference counted; the lists nested in entries are
 // reached without a new reference and live as long as the list that holds them.
