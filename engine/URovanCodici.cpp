@@ -227,7 +227,11 @@ TRovanCodiciGenerici::TRovanCodiciGenerici(std::function<std::optional<int>()> l
   m_rovanfiltri->AddRef();
 }
 
-TRovanCodiciGenerici::~TRovanCodiciGenerici() { m_rovanfiltri->Release(); }
+TRovanCodiciGenerici::~TRovanCodiciGenerici() {
+  // Both references are the list's own (the host receives the filters without one), so both go.
+  m_rovanfiltri->Release();
+  m_rovanfiltri->Release();
+}
 
 namespace {
 

@@ -121,9 +121,9 @@ class TRovanCodici final : public TRovanCodiciBase<IRovanCodici> {
 
 class TRovanFiltri;
 
-// A list of codes with their generic characteristics (IRovanCodiciGenerici). It holds a filter list
-// (two references: its own and one more, given back when it is destroyed) that GetFiltri hands out
-// without a new reference.
+// A list of codes with their generic characteristics (IRovanCodiciGenerici). It holds a filter list with
+// two references, both given back when it is destroyed; GetFiltri hands the list out without a new
+// reference (a host that wants it longer takes one).
 class TRovanCodiciGenerici final : public TRovanCodiciBase<IRovanCodiciGenerici> {
  public:
   explicit TRovanCodiciGenerici(std::function<std::optional<int>()> linguaAttiva = {});

@@ -34,7 +34,7 @@ void TCodMdl::Costruisci(const Testi& testi) {
   size_t pos = 0;
   for (int i = 0; i < NumCampi; ++i) {
     const std::string_view t = testi[static_cast<size_t>(i)];
-    std::memcpy(testo + pos, t.data(), t.size());
+    if (!t.empty()) std::memcpy(testo + pos, t.data(), t.size());  // an empty view may hold no pointer
     pos += t.size();
     fine[i] = static_cast<uint16_t>(pos);
   }

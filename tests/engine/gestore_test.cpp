@@ -204,6 +204,43 @@ TEST_F(GestoreTest, JsonText) {
   EXPECT_EQ(t.find("\"filtro\" : \"\""), std::string::npos);  // empty filters are left out
 }
 
+TEST_F(GestoreTest, OwnCharacteristicEndsTheChainAndLaterOrderingRowsWin) {
+  // 41 points at its own characteristic: no further level. The ordering names A4 twice; the later row wins.
+  auto g = Motore({Listino("o.sqlite", {
+      "insert into ragni2 (CodValore, CodCaratt) values (41, 2)",
+      "insert into composti (Codice, Modello) values ('A4', '_')",
+      "insert into legami (Codice, Modello, CodCaratt, CodValori) values ('A4', '_', 1, 12), ('A4', '_', 2, 41)",
+      "insert into OrdineCodici (ValPri, ValSec, Codice, Ordine) values (12, 41, 'A4', 1), (0, 41, 'A3', 2),"
+      " (0, 41, 'A4', 3)",
+  })});
+  const int id = g->getIdLinguettaPerKalvor("12\\41");
+  TVistiPri* p;
+  TVistiSec* s;
+  g->getLinguettaPerId(id, p, s);
+  ASSERT_NE(s, nullptr);
+  EXPECT_TRUE(s->figli().empty());
+  EXPECT_EQ(Codici(*s), (std::vector<std::string>{"A3", "A4"}));
+}
+
+TEST_F(GestoreTest, JsonTextLineByLine) {
+  const std::string file = NuovoListino("jl.sqlite", {
+      "delete from valori",
+      "insert into valori (Codice, Descrizione, Caratt, Ordine, Descr2) values (5, 'P\"x', 1, 1, 'back\\slash')",
+      "insert into composti (Codice, Modello, DescrEstesa, TipoBitMap) values ('C1', '_', 'tab' || char(9) || 'end', 'jpg')",
+      "insert into legami (Codice, Modello, CodCaratt, CodValori) values ('C1', '_', 1, 5)",
+  });
+  auto g = Motore({"provider=sqlite;Database=" + file});
+  JsonLines j;
+  g->ScriviGestJson(j);
+  const std::string atteso =
+      "{\r\n\"primaria\":\r\n[\r\n{\r\n\"Car\":1,\r\n\"Val\":5,\r\n\"Index\":0,\r\n\"Descrizione\":\"P\\\"x\",\r\n"
+      "   \"Traduzioni\":\r\n  {\r\n   \"trad2\" : \"back\\\\slash\"\r\n  },\r\n\"Codici\":\r\n[\r\n{\r\n"
+      "   \"codice\" : \"C1\",\r\n   \"descrizione\" : \"tab\\tend\",\r\n   \"ha_foto\" : false,\r\n"
+      "   \"ha_scheda\" : false,\r\n   \"azioni\" : \"\",\r\n   \"NomeImmagine\" : \"C1.jpg\",\r\n"
+      "   \"Traduzioni\":\r\n  {\r\n  }\r\n}\r\n]\r\n}\r\n]\r\n}\r\n";
+  EXPECT_EQ(j.testo(), atteso);
+}
+
 TEST(CodMdlTest, FieldsViewCodeAndTechnicalNumbers) {
   TCodMdl::Testi t{};
   t[TCodMdl::Cod] = "AB#2";
