@@ -6,6 +6,7 @@
 #include "plugin/password.h"
 #include "plugin/process_state.h"
 #include "plugin/reporting.h"
+#include "storage/schema.h"
 
 namespace rovan {
 
@@ -145,6 +146,13 @@ void TGestore::AggiornaDatiCodice(std::string_view cod, std::string_view descr, 
                                   const TTraduzioni& trad, std::string_view attributo, bool isGenerico) {
   for (const auto& p : m_primarie)
     p->AggiornaDatiCodice(cod, descr, filtro, filtroAux, user, azioni, trad, attributo, isGenerico);
+}
+
+TCodMdl* TGestore::CercaCodice(std::string_view cod, bool suInvisibili) const {
+  if (cod.size() > static_cast<size_t>(schema::kLunghezzaCodice)) return nullptr;
+  for (const auto& p : m_primarie)
+    if (TCodMdl* cm = p->TrovaCodice(cod)) return cm;
+  return suInvisibili ? m_ListaCodiciInvisibili.TrovaPerCodice(cod) : nullptr;
 }
 
 void TGestore::ScriviGestJson(JsonLines& lista) const {

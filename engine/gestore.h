@@ -67,6 +67,10 @@ class TGestore {
                           std::string_view filtroAux, const TUser& user, std::string_view azioni,
                           const TTraduzioni& trad, std::string_view attributo, bool isGenerico);
 
+  // The first code, in primary-view order, whose code equals cod exactly; when none and suInvisibili, the
+  // first such code of the invisible codes. Null for a code longer than 30 characters or not found.
+  TCodMdl* CercaCodice(std::string_view cod, bool suInvisibili) const;
+
   // Appends the JSON text of the whole tab tree.
   void ScriviGestJson(JsonLines& lista) const;
 
