@@ -13,6 +13,8 @@ namespace rovan {
 TGestore::TGestore(bool mettiCartelleVuote) : m_MettiCartelleVuote(mettiCartelleVuote) {
   const HostLink& host = HostLink::Get();
   m_nomePreferiti = host.available() ? host.CollectionName() : "PREF";
+  m_LinguetteTemporanee = std::make_unique<TLinguetteTemporanee>(*this, LIN_TEMPORANEE, "");
+  m_linguettePreferiti = std::make_unique<TLinguetteTemporanee>(*this, LIN_PREFERITI, m_nomePreferiti);
   if (Processo().containerMode) {
     AggiungiListino(Processo().listinoAperto, "", true);
     return;
@@ -50,6 +52,7 @@ void TGestore::Reset() {
   m_primarie.clear();  // views first: their codes are referenced by nothing else
   m_ListaCodiciInvisibili.Clear();
   m_DMMainArray.clear();
+  m_LinguetteTemporanee->Clear();
 }
 
 bool TGestore::ripristina_da_tab() {

@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "engine/cod_mdl.h"
+#include "engine/linguette_nascoste.h"
+#include "engine/linguette_temporanee.h"
 #include "engine/viste.h"
 #include "storage/dm_main.h"
 
@@ -34,7 +36,7 @@ class TGestore {
   TGestore(const TGestore&) = delete;
   TGestore& operator=(const TGestore&) = delete;
 
-  // Destroys the views, the invisible codes and the data modules.
+  // Destroys the views, the invisible codes and the data modules, and empties the temporary tabs.
   void Reset();
 
   // Loads the tree of every price list, in order. A price list that cannot be connected is reported and
@@ -79,6 +81,24 @@ class TGestore {
   bool mettiCartelleVuote() const { return m_MettiCartelleVuote; }
   // Name of the favourite tabs' list: "PREF", or the host's current collection.
   const std::string& nomePreferiti() const { return m_nomePreferiti; }
+  TLinguetteNascoste& linguetteNascoste() { return m_LinguetteNascoste; }
+  TLinguetteTemporanee& linguetteTemporanee() { return *m_LinguetteTemporanee; }
+  TLinguetteTemporanee& linguettePreferiti() { return *m_linguettePreferiti; }
+
+  // Hidden and temporary tabs (gestore_linguette.cpp).
+  // Appends a temporary tab under temporary tab idPadre (none when not a tab); returns its local id.
+  int AddLinguettaTemporanea(const std::string& des, int idPadre);
+  // Adds the code found by CercaCodice(cod, true) to temporary tab id; nothing when either is missing.
+  void AddCodiceSuLinguettaTemporanea(int id, std::string_view cod);
+  void SvuotaLinguetteTemporanee();
+  // Temporary tabs shown before the database tabs when inizio, after them otherwise.
+  void SettaPosizioneLinguetteTemporanea(bool inizio);
+  // Whether a rule for every price list hides tabs with that base description.
+  bool IsLinguettaNascostaDescr(const std::string& desc) const;
+  // Whether the database tab id, as a tab of price list idListino, is hidden: its primary view is tested
+  // first, then the tab and each secondary view above it, each by base description and path. False for an
+  // unknown id.
+  bool IsLinguettaNascostaId(int id, int idListino) const;
 
   // The cache map of the price list being loaded (tab keys with codes); empty means "build everything".
   void CaricaMappaCache(const std::string& file);
@@ -107,6 +127,9 @@ class TGestore {
   std::vector<std::unique_ptr<TVistiPri>> m_primarie;
   TListaCodici m_ListaCodiciInvisibili{true};
   std::unordered_set<std::string> m_MappaCache;
+  TLinguetteNascoste m_LinguetteNascoste;
+  std::unique_ptr<TLinguetteTemporanee> m_LinguetteTemporanee;
+  std::unique_ptr<TLinguetteTemporanee> m_linguettePreferiti;
 };
 
 }  // namespace rovan
