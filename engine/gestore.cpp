@@ -30,6 +30,7 @@ TGestore::TGestore(bool mettiCartelleVuote) : m_MettiCartelleVuote(mettiCartelle
   }
   for (const std::string& c : Processo().objectLibraries)
     if (!c.empty()) AggiungiListino(c, "", true);
+  SettaFiltro();
 }
 
 TGestore::~TGestore() { Reset(); }
