@@ -32,6 +32,7 @@ TGestore::TGestore(bool mettiCartelleVuote) : m_MettiCartelleVuote(mettiCartelle
   }
   for (const std::string& c : Processo().objectLibraries)
     if (!c.empty()) AggiungiListino(c, "", true);
+  SettaFiltro();
 }
 
 TGestore::~TGestore() { Reset(); }
@@ -49,10 +50,15 @@ void TGestore::AggiungiListino(const std::string& connessione, const std::string
 }
 
 void TGestore::Reset() {
-  m_primarie.clear();  // views first: their codes are referenced by nothing else
+  // Whatever refers to the codes goes before the codes: the current tab, temporary and favourite tabs.
+  m_pAttualePri = nullptr;
+  m_pAttualeSec = nullptr;
+  m_AttualeCodLista = nullptr;
+  m_LinguetteTemporanee->Clear();
+  m_linguettePreferiti->Clear();
+  m_primarie.clear();
   m_ListaCodiciInvisibili.Clear();
   m_DMMainArray.clear();
-  m_LinguetteTemporanee->Clear();
 }
 
 bool TGestore::ripristina_da_tab() {

@@ -19,12 +19,16 @@
 #include "engine/cod_mdl.h"
 #include "engine/linguette_nascoste.h"
 #include "engine/linguette_temporanee.h"
+#include "engine/pattern.h"
 #include "engine/viste.h"
+#include "platform/dynamic_library.h"
 #include "storage/dm_main.h"
 
 namespace rovan {
 
 class JsonLines;
+class TRovanCodici;
+class TRovanFiltri;
 
 class TGestore {
  public:
@@ -75,6 +79,61 @@ class TGestore {
 
   // Appends the JSON text of the whole tab tree.
   void ScriviGestJson(JsonLines& lista) const;
+
+  // ---- Filters, the current tab, code iteration, search and counting -----------------------------------
+  // Reads the host's filter options (nothing without the host link).
+  void SettaFiltro();
+  // Selects the current tab (idS when >= 0, else idP) and its external filter ("!" first: excluding).
+  void settaAtt(int idP, int idS, const std::string& filtrodaesterno);
+  int CarPriAtt() const;
+  int ValPriAtt() const;
+  int CarSecAtt() const;
+  int ValSecAtt() const;
+  // Keys of the primary view idP and of its direct child idS; all -1 when not found; secondary keys -1
+  // when idS is negative and the view has no children.
+  void getCodiciAtt(int idP, int idS, int& carP, int& valP, int& carS, int& valS) const;
+  // Code iteration over the current tab.
+  void iteraStartAtt(bool soloFiltriGlobali);
+  bool iteraOKAtt();
+  // The code at the cursor (then advances) and whether the value filters leave it visible.
+  TCodMdl* iteraAtt(bool& isVisPerFiltro);
+  // Primary iteration.
+  void iteraStartValoriPri() { m_iteraPri = 0; }
+  bool iteraOKValoriPri() const { return m_iteraPri < m_primarie.size(); }
+  std::string iteraValoriPri();
+  TVistiPri* iteraValoriPriOgg();
+  // Whether the global, external and price-list filters let the code through; log receives the name of
+  // the filter that hid it.
+  bool IsVisibilePerFiltri(TCodMdl& mc, std::string& log);
+  // The filter library's answer (1 or more: visible); attr may be replaced by the library.
+  int OkFiltroDaDll2(std::string grp, const std::string& filtroAux, const std::string& codArt, std::string& attr);
+  bool OkFiltroEsteso(std::string_view filtro) const;
+  bool TestaEstesaExtra(std::string_view s) const;
+  bool TestaEstesaModalita(std::string_view s) const;
+  bool TestaEstesaKalvor4(std::string_view) const { return true; }
+  // Value filters, applied to every primary view.
+  void AggAttFil(int codcar, int codVal, const std::string& desCar, const std::string& desVal);
+  void AggAttFilDes(const std::string& desCar, const std::string& desVal) { AggAttFil(-1, -1, desCar, desVal); }
+  void ElAttFil(const std::string& desCar, const std::string& desVal);
+  void ElAttFilCod(int codcar, int codVal);
+  void ElTuttiFil();
+  // The filter lists of the current tab for the host (entries appended to filtri).
+  void DammiFiltriAtt(TRovanFiltri& filtri);
+  void DammiFiltriSettatiAtt(TRovanFiltri& filtri);
+  // The codes equal to codiceView or beginning with codiceView + "#" (filtered on user field idCampoUser
+  // 1..5 when given), once per primary view holding them.
+  std::vector<std::string> CercaCodiciCancelletto(const std::string& codiceView, int idCampoUser,
+                                                  const std::string& valore) const;
+  // Appends to codiciTrovati the codes (or descriptions) matching impronta, tab by tab; stops at the
+  // search limit. Throws std::invalid_argument for an invalid pattern.
+  void FindCodici(TRovanCodici& codiciTrovati, const std::string& impronta, bool suDescrizione);
+  // Codes of a tab, and in totfiltrati those not hidden by value filters; 0 and 0 when not found or for a
+  // primary view with children.
+  int ContaCodiciGes(int idP, int idS, int& totfiltrati) const;
+  bool IsCodiceVisibile(int, int, int, int, const std::string&) const { return true; }
+  TVistiPri* attualePri() const { return m_pAttualePri; }
+  TVistiSec* attualeSec() const { return m_pAttualeSec; }
+  bool conFiltroDll() const { return m_con_filtro_dll; }
 
   const std::vector<std::unique_ptr<TVistiPri>>& primarie() const { return m_primarie; }
   TListaCodici& codiciInvisibili() { return m_ListaCodiciInvisibili; }
@@ -130,6 +189,39 @@ class TGestore {
   TLinguetteNascoste m_LinguetteNascoste;
   std::unique_ptr<TLinguetteTemporanee> m_LinguetteTemporanee;
   std::unique_ptr<TLinguetteTemporanee> m_linguettePreferiti;
+
+  // Filter state.
+  std::string m_filtroAtt;               // model filter
+  bool m_con_filtro_dll = false;         // the filter library replaces the model filter
+  bool m_con_filtro_esteso = false;      // extended filter
+  std::string m_filtro_extra;            // its extra text
+  std::string m_FiltroEsterno;           // external filter of the current tab
+  bool m_InclusoFiltroEsterno = true;    // it includes (or excludes) what it names
+  bool m_SoloGlobAtt = false;            // the iteration ignores value filters
+  // The current tab and the code iteration.
+  TVistiPri* m_pAttualePri = nullptr;
+  TVistiSec* m_pAttualeSec = nullptr;
+  const TListaCodici* m_AttualeCodLista = nullptr;
+  int m_AttualeCodId = 0;
+  size_t m_iteraPri = 0;
+  // Last search.
+  std::string m_Impronta;
+  bool m_SuDes = false;
+  // The filter library, loaded on first need and kept until the engine is destroyed.
+  std::unique_ptr<DynamicLibrary> m_handle_OkFiltroDaDll;
+  using OkFiltro3 = int32_t(ROVAN_STDCALL*)(const char*, const char*, const char*, char*);
+  using OkFiltro2 = int32_t(ROVAN_STDCALL*)(const char*, const char*, const char*);
+  using OkFiltro1 = int32_t(ROVAN_STDCALL*)(const char*, const char*);
+  OkFiltro3 m_OkFiltroDaDll3 = nullptr;
+  OkFiltro2 m_OkFiltroDaDll2 = nullptr;
+  OkFiltro1 m_OkFiltroDaDll = nullptr;
+
+  bool VisitaRicerca(TVista& vista, TRovanCodici& risultato, const Pattern& pattern);
+  bool AggiungiTrovato(TCodMdl& cm, TVista& vista, TRovanCodici& risultato, const Pattern& pattern);
 };
+
+// The model filter test: the code filter's part before "(" (trimmed); empty passes, "-" fails; otherwise
+// whether the model text occurs in it (inverted when it contains "!").
+bool OkFiltroModello(std::string_view modello, std::string_view filtroCodice);
 
 }  // namespace rovan

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/cod_mdl.h"
+#include "engine/filtri_valori.h"
 #include "engine/shared_types.h"
 #include "storage/dm_main.h"
 
@@ -55,6 +56,18 @@ class TVista {
   void ApplicaOrdine(TDMMain& dm, const std::string& sql);
 
  public:
+  // Value filters. The filter characteristics are read once, on first use, from the principal price list.
+  bool IsFiltroPresente(int codcar);
+  // The filter characteristics joined by ","; empty for a view with children.
+  std::string GetElencoFiltri();
+  // A leaf whose filter characteristics include car keeps visible only its codes linked to Val; a view
+  // with children passes the filter to each child.
+  void SettaFiltro(int car, int val);
+  // Makes every code of the view and of its subtree visible.
+  void VisTutti();
+  // Codes of the view's list, and in totfiltrati those still visible.
+  int ContaCodici(int& totfiltrati) const;
+
   TGestore* m_Gestore;
   int m_Car = -1;
   int m_Val = -1;
@@ -65,6 +78,7 @@ class TVista {
 
  protected:
   virtual TVistiPri* primaria() = 0;
+  TListaCarattFiltri m_ListaCarattFiltriPriv;
   TListaCodici m_ListaCodici;
   std::vector<std::unique_ptr<TVistiSec>> m_figli;
 };
@@ -89,9 +103,21 @@ class TVistiPri final : public TVista {
   // Orders the codes of a view whose value has no secondary values.
   void OrdinaPri(TDMMain& dm);
 
+  // Applied value filters.
+  void AggAttFil(int codcar, int codVal, const std::string& desCar, const std::string& desVal);
+  void ElAttFil(const std::string& desCar, const std::string& desVal);
+  void ElAttFilCod(int codcar, int codVal);
+  void ElTuttiFil();
+  // Every code visible again, then the applied filters one by one in order.
+  void AggTuttiFil();
+  const std::vector<TCoppia>& filtriApplicati() const { return m_lista_filtri_applicati; }
+
   bool m_MettiCartelleVuote;
   int m_IdListino = 0;
   bool m_isfendrix = false;
+
+ private:
+  std::vector<TCoppia> m_lista_filtri_applicati;
 
  protected:
   TVistiPri* primaria() override { return this; }

@@ -37,6 +37,7 @@ struct ProcessState {
   std::array<std::string, kObjectLibrarySlots> objectLibraries;  // object-library connection strings
   ContainerSwitches switches;
   int massimoRicerca = 0;             // maximum number of search results, 0 = no limit
+  std::string modalita;               // the host's mode text, read at first need; empty: read again
 };
 
 ProcessState& Processo();

@@ -4,6 +4,7 @@ namespace rovan::cli {
 
 const std::vector<Comando>& Comandi() {
   static const std::vector<Comando> comandi = {
+      kComandoFind,
       kComandoInfo,
       kComandoJson,
       kComandoPicture,

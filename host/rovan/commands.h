@@ -17,6 +17,7 @@ struct Comando {
 };
 
 // The commands, each defined in its own file.
+extern const Comando kComandoFind;
 extern const Comando kComandoInfo;
 extern const Comando kComandoJson;
 extern const Comando kComandoPicture;

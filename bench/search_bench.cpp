@@ -1,0 +1,85 @@
+// search_bench [--items N] [--runs R] [--dir D]
+//
+// On a sample price list of N items (default 1000000): a search with a pattern that starts with "*"
+// (FindCodici, every code) against a bare loop running fnmatch with case folding over the same code texts,
+// in the same process; and on a sample of 100000 items, applying and removing a value filter, as a ratio to
+// the restore of that price list.
+#include <fnmatch.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "bench/bench_util.h"
+#include "engine/URovanCodici.h"
+#include "engine/gestore.h"
+#include "plugin/process_state.h"
+#include "storage/listino_campione.h"
+
+using namespace rovan;
+
+namespace {
+
+std::string Campione(const std::string& dir, long long articoli) {
+  std::filesystem::create_directories(dir);
+  const std::string file = dir + "/sample-" + std::to_string(articoli) + ".sqlite";
+  if (!std::filesystem::exists(file)) {
+    OpzioniCampione o;
+    o.articoli = articoli;
+    ScriviListinoCampione(file, o);
+  }
+  return file;
+}
+
+std::unique_ptr<TGestore> Ripristina(const std::string& file) {
+  Processo().containerMode = true;
+  Processo().listinoAperto = "provider=sqlite;Database=" + file;
+  auto g = std::make_unique<TGestore>(true);
+  g->ripristina_da_database();
+  return g;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  long long articoli = 1000000;
+  int runs = 3;
+  std::string dir = "/tmp/rovan-bench";
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string a = argv[i];
+    if (a == "--items") articoli = std::atoll(argv[i + 1]);
+    else if (a == "--runs") runs = std::atoi(argv[i + 1]);
+    else if (a == "--dir") dir = argv[i + 1];
+  }
+  const char* kImpronta = "*-bas-0?0-*";
+  {
+    std::unique_ptr<TGestore> g = Ripristina(Campione(dir, articoli));
+    std::vector<std::string> codici;
+    for (const auto& p : g->primarie())
+      for (const TCodMdl* cm : p->codici().items()) codici.emplace_back(cm->cod());
+    long long trovatiNudi = 0, trovati = 0;
+    const double nudo = bench::MedianMs(runs, [&] {
+      trovatiNudi = 0;
+      for (const std::string& c : codici) trovatiNudi += fnmatch(kImpronta, c.c_str(), FNM_CASEFOLD) == 0;
+    });
+    const double ricerca = bench::MedianMs(runs, [&] {
+      auto* r = new TRovanCodici;  // owned by its reference count
+      g->FindCodici(*r, kImpronta, false);
+      trovati = r->Count();
+      r->Release();
+    });
+    std::printf("search %lld items, pattern %s: FindCodici %.1f ms (%lld found), fnmatch %.1f ms (%lld), ratio %.2f\n",
+                articoli, kImpronta, ricerca, trovati, nudo, trovatiNudi, ricerca / nudo);
+  }
+  {
+    const std::string file = Campione(dir, 100000);
+    const double ripristino = bench::MedianMs(runs, [&] { Ripristina(file); });
+    std::unique_ptr<TGestore> g = Ripristina(file);
+    const double filtro = bench::MedianMs(runs, [&] {
+      g->AggAttFil(4, 401, "Finitura", "Rovere");
+      g->ElAttFilCod(4, 401);
+    });
+    std::printf("value filter on 100000 items: apply and remove %.1f ms, restore %.1f ms, ratio %.3f\n", filtro,
+                ripristino, filtro / ripristino);
+  }
+  return 0;
+}
