@@ -22,6 +22,7 @@
 #include "engine/pattern.h"
 #include "engine/viste.h"
 #include "platform/dynamic_library.h"
+#include "plugin/ItfCommon.h"
 #include "storage/dm_main.h"
 
 namespace rovan {

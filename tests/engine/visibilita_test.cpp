@@ -44,9 +44,9 @@ class VisibilitaTest : public ListinoTest {
     return g;
   }
   // The codes of the tab 12 of price list 0 that the host sees, and the log of each hidden one.
-  std::string Visibili(TGestore& g, const std::string& esterno = "") {
+  std::string Visibili(TGestore& g, const std::string& esterno = "", bool soloGlobali = true) {
     g.settaAtt(g.getIdLinguettaPerKalvor("12"), -1, esterno);
-    g.iteraStartAtt(true);
+    g.iteraStartAtt(soloGlobali);
     std::string out;
     bool vis;
     while (g.iteraOKAtt()) out += std::string(g.iteraAtt(vis)->cod()) + " ";
@@ -78,9 +78,10 @@ TEST_F(VisibilitaTest, ModelAndExtendedFilters) {
 TEST_F(VisibilitaTest, ExternalFilterOverridesValueFilters) {
   auto g = Motore({"ABC", "xABCx", "AB", ""});
   g->CercaCodice("C2", false)->m_Visible = false;  // hidden by a value filter
-  EXPECT_EQ(Visibili(*g), "C0 C1 C3 ");
-  EXPECT_EQ(Visibili(*g, "!ABC"), "C2 C3 ");
-  EXPECT_EQ(Visibili(*g, "ABC"), "C0 C1 ");
+  EXPECT_EQ(Visibili(*g, "", false), "C0 C1 C3 ");
+  EXPECT_EQ(Visibili(*g), "C0 C1 C2 C3 ");  // only the global filters
+  EXPECT_EQ(Visibili(*g, "!ABC", false), "C2 C3 ");
+  EXPECT_EQ(Visibili(*g, "ABC", false), "C0 C1 ");
   std::string log;
   g->settaAtt(g->getIdLinguettaPerKalvor("12"), -1, "!ABC");
   EXPECT_FALSE(g->IsVisibilePerFiltri(*g->CercaCodice("C0", false), log));
