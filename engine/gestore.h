@@ -84,7 +84,9 @@ class TGestore {
   // ---- Filters, the current tab, code iteration, search and counting -----------------------------------
   // Reads the host's filter options (nothing without the host link).
   void SettaFiltro();
-  // Selects the current tab (idS when >= 0, else idP) and its external filter ("!" first: excluding).
+  // Selects the current tab (idS when >= 0, else idP) and its external filter ("!" first: excluding). A
+  // temporary (100000 + n) or favourite (200000 + n) tab becomes current by its local id, leaving the
+  // current database views as they were.
   void settaAtt(int idP, int idS, const std::string& filtrodaesterno);
   int CarPriAtt() const;
   int ValPriAtt() const;
@@ -204,6 +206,11 @@ class TGestore {
   TVistiSec* m_pAttualeSec = nullptr;
   const TListaCodici* m_AttualeCodLista = nullptr;
   int m_AttualeCodId = 0;
+  int m_AttualeLinguettaId = -1;         // local id of the current temporary or favourite tab
+  bool m_AttualeIsTemporanea = false;
+  bool m_AttualeIsPreferita = false;
+  // The list of the current temporary or favourite tab, or null for a database tab.
+  const TLinguetteTemporanee* ListaAttuale() const;
   size_t m_iteraPri = 0;
   // Last search.
   std::string m_Impronta;

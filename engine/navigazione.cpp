@@ -16,7 +16,20 @@ void TGestore::settaAtt(int idP, int idS, const std::string& filtrodaesterno) {
     m_FiltroEsterno.erase(0, 1);
     m_InclusoFiltroEsterno = false;
   }
-  getLinguettaPerId(idS >= 0 ? idS : idP, m_pAttualePri, m_pAttualeSec);
+  const int id = idS >= 0 ? idS : idP;
+  m_AttualeIsTemporanea = id > 99999 && id < 200000;
+  m_AttualeIsPreferita = id >= 200000 && id <= 299999;
+  if (m_AttualeIsTemporanea || m_AttualeIsPreferita) {
+    m_AttualeLinguettaId = id - (m_AttualeIsTemporanea ? 100000 : 200000);
+    return;
+  }
+  getLinguettaPerId(id, m_pAttualePri, m_pAttualeSec);
+}
+
+const TLinguetteTemporanee* TGestore::ListaAttuale() const {
+  if (m_AttualeIsTemporanea) return m_LinguetteTemporanee.get();
+  if (m_AttualeIsPreferita) return m_linguettePreferiti.get();
+  return nullptr;
 }
 
 int TGestore::CarPriAtt() const { return m_pAttualePri ? m_pAttualePri->m_Car : -1; }
@@ -41,6 +54,7 @@ void TGestore::getCodiciAtt(int idP, int idS, int& carP, int& valP, int& carS, i
 void TGestore::iteraStartAtt(bool soloFiltriGlobali) {
   m_AttualeCodId = 0;
   m_AttualeCodLista = nullptr;
+  if (ListaAttuale() != nullptr) return;
   if (m_pAttualePri == nullptr) return;
   m_SoloGlobAtt = soloFiltriGlobali;
   if (m_pAttualeSec == nullptr) {
@@ -51,14 +65,26 @@ void TGestore::iteraStartAtt(bool soloFiltriGlobali) {
 }
 
 bool TGestore::iteraOKAtt() {
-  if (m_AttualeCodLista == nullptr) return false;
   std::string log;
+  if (const TLinguetteTemporanee* lista = ListaAttuale()) {
+    // Missing entries (a tab with child tabs, an id outside the list) are passed over too.
+    for (; m_AttualeCodId < lista->ContaCodici(m_AttualeLinguettaId); ++m_AttualeCodId) {
+      TCodMdl* cm = lista->DammiCodice(m_AttualeLinguettaId, m_AttualeCodId);
+      if (cm != nullptr && IsVisibilePerFiltri(*cm, log)) return true;
+    }
+    return false;
+  }
+  if (m_AttualeCodLista == nullptr) return false;
   for (; m_AttualeCodId < m_AttualeCodLista->Count(); ++m_AttualeCodId)
     if (IsVisibilePerFiltri(*m_AttualeCodLista->DammiElemento(m_AttualeCodId), log)) return true;
   return false;
 }
 
 TCodMdl* TGestore::iteraAtt(bool& isVisPerFiltro) {
+  if (const TLinguetteTemporanee* lista = ListaAttuale()) {
+    isVisPerFiltro = true;
+    return lista->DammiCodice(m_AttualeLinguettaId, m_AttualeCodId++);
+  }
   isVisPerFiltro = false;
   TCodMdl* cm = m_AttualeCodLista ? m_AttualeCodLista->DammiElemento(m_AttualeCodId++) : nullptr;
   if (cm != nullptr) isVisPerFiltro = cm->m_Visible;

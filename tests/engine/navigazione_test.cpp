@@ -172,5 +172,32 @@ TEST_F(NavigazioneTest, VariantCodesAndLookups) {
   EXPECT_EQ(primarie, "Cucine ");
 }
 
+TEST_F(NavigazioneTest, TemporaryAndFavouriteTabsAsCurrentTab) {
+  auto g = Motore();
+  const int cartella = g->AddLinguettaTemporanea("Scelti", -1);
+  const int figlia = g->AddLinguettaTemporanea("Dentro", cartella);
+  g->AddCodiceSuLinguettaTemporanea(figlia, "XY");
+  g->AddCodiceSuLinguettaTemporanea(figlia, "AB");
+  g->AddCodiceSuLinguettaTemporanea(figlia, "NONE");
+  // The database tab stays current underneath.
+  g->settaAtt(-1, g->getIdLinguettaPerKalvor("12\\41"), "");
+  auto codici = [&](int id, const std::string& esterno) {
+    g->settaAtt(id, -1, esterno);
+    g->iteraStartAtt(true);
+    std::string out;
+    bool vis = false;
+    while (g->iteraOKAtt()) {
+      out += std::string(g->iteraAtt(vis)->cod()) + " ";
+      EXPECT_TRUE(vis);
+    }
+    return out;
+  };
+  EXPECT_EQ(codici(100000 + figlia, ""), "XY AB ");
+  EXPECT_EQ(codici(100000 + figlia, "!B"), "AB ");   // the external filter still applies
+  EXPECT_EQ(codici(100000 + cartella, ""), "");       // a tab with child tabs shows no codes
+  EXPECT_EQ(codici(200000 + 3, ""), "");              // no such favourite
+  EXPECT_EQ(g->ValSecAtt(), 41);
+}
+
 }  // namespace
 }  // namespace rovan::test
