@@ -54,16 +54,7 @@ void TVista::SettaFiltro(int car, int val) {
     return;
   }
   if (!IsFiltroPresente(car)) return;
-  TDMMain* principale = m_Gestore->GetDMMain(0);
-  if (principale == nullptr) return;
-  std::unique_ptr<TQorQuery2> q = principale->GetQuery();
-  q->SQL().SetText("select Codice from " + principale->GetDBAux() + "legami where CodCaratt = " + std::to_string(car) +
-                   " and CodValori=" + std::to_string(val) + " order by Codice");
-  q->OpenForwardOnly();
-  std::vector<std::string> presenti;
-  for (; !q->Eof(); q->Next()) presenti.push_back(q->Fields(0).AsString());
-  std::sort(presenti.begin(), presenti.end());  // the binary search needs byte order, whatever the collation
-  m_ListaCodici.NacondiNonPresenti(presenti);
+  m_ListaCodici.NacondiNonPresenti(m_Gestore->CodiciConValore(car, val));
 }
 
 void TVista::VisTutti() {

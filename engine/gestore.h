@@ -11,6 +11,7 @@
 // Thread rule: the host's user-interface thread.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -134,6 +135,9 @@ class TGestore {
   // primary view with children.
   int ContaCodiciGes(int idP, int idS, int& totfiltrati) const;
   bool IsCodiceVisibile(int, int, int, int, const std::string&) const { return true; }
+  // The codes linked to value val of characteristic car on the principal price list, sorted. Within one
+  // value-filter operation across the views the answer is read once and shared by every tab.
+  const std::vector<std::string>& CodiciConValore(int car, int val);
   TVistiPri* attualePri() const { return m_pAttualePri; }
   TVistiSec* attualeSec() const { return m_pAttualeSec; }
   bool conFiltroDll() const { return m_con_filtro_dll; }
@@ -212,6 +216,10 @@ class TGestore {
   // The list of the current temporary or favourite tab, or null for a database tab.
   const TLinguetteTemporanee* ListaAttuale() const;
   size_t m_iteraPri = 0;
+  // Answers of CodiciConValore while a value-filter operation runs (PassataFiltri), then forgotten.
+  std::map<std::pair<int, int>, std::vector<std::string>> m_codiciConValore;
+  int m_passataFiltri = 0;
+  class PassataFiltri;
   // Last search.
   std::string m_Impronta;
   bool m_SuDes = false;

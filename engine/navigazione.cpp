@@ -1,5 +1,7 @@
 // The current tab, the code iteration through which code lists are built, value filters across the views,
 // the filter lists handed to the host, code search and counting.
+#include <algorithm>
+
 #include "engine/URovanCodici.h"
 #include "engine/UFiltri.h"
 #include "engine/gestore.h"
@@ -98,7 +100,40 @@ std::string TGestore::iteraValoriPri() {
 
 TVistiPri* TGestore::iteraValoriPriOgg() { return m_iteraPri < m_primarie.size() ? m_primarie[m_iteraPri++].get() : nullptr; }
 
+// Keeps the answers of CodiciConValore for the length of one value-filter operation.
+class TGestore::PassataFiltri {
+ public:
+  explicit PassataFiltri(TGestore& g) : g_(g) { ++g_.m_passataFiltri; }
+  ~PassataFiltri() {
+    if (--g_.m_passataFiltri == 0) g_.m_codiciConValore.clear();
+  }
+  PassataFiltri(const PassataFiltri&) = delete;
+  PassataFiltri& operator=(const PassataFiltri&) = delete;
+
+ private:
+  TGestore& g_;
+};
+
+const std::vector<std::string>& TGestore::CodiciConValore(int car, int val) {
+  auto chiave = std::make_pair(car, val);
+  if (m_passataFiltri > 0) {
+    if (auto it = m_codiciConValore.find(chiave); it != m_codiciConValore.end()) return it->second;
+  }
+  std::vector<std::string>& presenti = m_codiciConValore[chiave];
+  presenti.clear();
+  if (TDMMain* principale = GetDMMain(0)) {
+    std::unique_ptr<TQorQuery2> q = principale->GetQuery();
+    q->SQL().SetText("select Codice from " + principale->GetDBAux() + "legami where CodCaratt = " + std::to_string(car) +
+                     " and CodValori=" + std::to_string(val) + " order by Codice");
+    q->OpenForwardOnly();
+    for (; !q->Eof(); q->Next()) presenti.push_back(q->Fields(0).AsString());
+    std::sort(presenti.begin(), presenti.end());  // the binary search needs byte order, whatever the collation
+  }
+  return presenti;
+}
+
 void TGestore::AggAttFil(int codcar, int codVal, const std::string& desCar, const std::string& desVal) {
+  PassataFiltri passata(*this);
   if (codcar < 0) {
     // Keys by description, on the principal price list.
     TDMMain* dm = GetDMMain(0);
@@ -124,10 +159,12 @@ void TGestore::AggAttFil(int codcar, int codVal, const std::string& desCar, cons
 }
 
 void TGestore::ElAttFil(const std::string& desCar, const std::string& desVal) {
+  PassataFiltri passata(*this);
   for (const auto& p : m_primarie) p->ElAttFil(desCar, desVal);
 }
 
 void TGestore::ElAttFilCod(int codcar, int codVal) {
+  PassataFiltri passata(*this);
   for (const auto& p : m_primarie) p->ElAttFilCod(codcar, codVal);
 }
 

@@ -206,12 +206,19 @@ void ScriviClassificazione(sqlite3* db) {
 
   Inserimento ragni(db, "insert into ragni (CodValore, CodCaratt) values (?, ?)");
   Inserimento ragni2(db, "insert into ragni2 (CodValore, CodCaratt) values (?, ?)");
+  // Finish and handle filter every tab: the lines, the types, the widths and the openings.
+  auto filtrabile = [&](int valore) {
+    ragni.Intero(valore).Intero(4).Esegui();
+    ragni.Intero(valore).Intero(6).Esegui();
+  };
   for (int l = 1; l <= 10; ++l) {
     ragni2.Intero(l).Intero(kCarattTipologia(l)).Esegui();
-    ragni.Intero(l).Intero(4).Esegui();
-    ragni.Intero(l).Intero(6).Esegui();
+    filtrabile(l);
+    for (int t = 1; t <= 5; ++t) filtrabile(kValoreTipologia(l, t));
     for (int t = 1; t <= 3; ++t) ragni2.Intero(kValoreTipologia(l, t)).Intero(3).Esegui();
   }
+  for (int w = 0; w < 6; ++w) filtrabile(kValoreLarghezza(w));
+  for (int a = 0; a < 2; ++a) filtrabile(kValoreApertura(a));
   ragni2.Intero(kValoreLarghezza(1)).Intero(5).Esegui();
   ragni2.Intero(kValoreLarghezza(2)).Intero(5).Esegui();
 
