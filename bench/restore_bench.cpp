@@ -20,18 +20,6 @@ using namespace rovan;
 
 namespace {
 
-std::string Campione(const std::string& dir, long long articoli) {
-  std::filesystem::create_directories(dir);
-  const std::string file = dir + "/sample-" + std::to_string(articoli) + ".sqlite";
-  if (!std::filesystem::exists(file)) {
-    OpzioniCampione o;
-    o.articoli = articoli;
-    std::fprintf(stderr, "writing %s\n", file.c_str());
-    ScriviListinoCampione(file, o);
-  }
-  return file;
-}
-
 // The bare query: every row stepped, every column read as the engine would read it.
 long long QueryNuda(const std::string& file, const std::string& sql) {
   sqlite3* raw = nullptr;
@@ -54,14 +42,6 @@ long long QueryNuda(const std::string& file, const std::string& sql) {
     }
   }
   return byte;
-}
-
-std::unique_ptr<TGestore> Ripristina(const std::string& file) {
-  Processo().containerMode = true;
-  Processo().listinoAperto = "provider=sqlite;Database=" + file;
-  auto g = std::make_unique<TGestore>(true);
-  g->ripristina_da_database();
-  return g;
 }
 
 // Codes held by the engine and the bytes of their texts.
@@ -92,7 +72,7 @@ int main(int argc, char** argv) {
   std::printf("%-10s %12s %12s %8s %12s %12s %10s %10s\n", "items", "query ms", "restore ms", "ratio",
               "bytes/code", "text/code", "mem ratio", "peak MB");
   for (long long n : dimensioni) {
-    const std::string file = Campione(dir, n);
+    const std::string file = bench::Campione(dir, n);
     std::string sql;
     {
       TDMMain dm;
@@ -105,7 +85,7 @@ int main(int argc, char** argv) {
 
     // Memory first, in a process that has not yet freed a restored tree.
     const long long prima = bench::HeapInUse();
-    std::unique_ptr<TGestore> g = Ripristina(file);
+    std::unique_ptr<TGestore> g = bench::Ripristina(file);
     const long long dopo = bench::HeapInUse();
     const long long picco = bench::PeakRssBytes();
     long long codici = 0, testo = 0;
@@ -113,7 +93,7 @@ int main(int argc, char** argv) {
     g.reset();
 
     const double nuda = bench::MedianMs(runs, [&] { QueryNuda(file, sql); });
-    const double ripristino = bench::MedianMs(runs, [&] { Ripristina(file); });
+    const double ripristino = bench::MedianMs(runs, [&] { bench::Ripristina(file); });
     const double perCodice = codici ? static_cast<double>(dopo - prima) / static_cast<double>(codici) : 0;
     const double testoPerCodice = codici ? static_cast<double>(testo) / static_cast<double>(codici) : 0;
     std::printf("%-10lld %12.1f %12.1f %8.2f %12.1f %12.1f %10.2f %10.1f\n", n, nuda, ripristino, ripristino / nuda,

@@ -3,20 +3,11 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "tests/c_check.h"
+
 void* CreaListaDiProva(int generici);
 
-static int passed, failed;
-#define CHECK(cond)                                             \
-  do {                                                          \
-    if (cond) {                                                 \
-      ++passed;                                                 \
-    } else {                                                    \
-      ++failed;                                                 \
-      fprintf(stderr, "FAILED line %d: %s\n", __LINE__, #cond); \
-    }                                                           \
-  } while (0)
 
-static void* Slot(void* obj, int n) { return (*(void***)obj)[n]; }
 typedef const char* (*TestoI)(void*, int32_t);
 typedef const char* (*TestoII)(void*, int32_t, int32_t);
 typedef int32_t (*InteroI)(void*, int32_t);
@@ -49,6 +40,5 @@ int main(void) {
     }
     CHECK(((Intero)Slot(l, 2))(l) == 0);
   }
-  printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return CHECK_SUMMARY();
 }

@@ -5,25 +5,14 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "tests/c_check.h"
+
 typedef int32_t (*GetInstance)(const char*, void**);
 typedef int32_t (*FnInt)(void*);
 typedef int32_t (*FnIntStr)(void*, const char*);
 typedef void (*FnVoidPtr)(void*, void*);
 
-static int passed, failed;
 
-#define CHECK(cond)                                             \
-  do {                                                          \
-    if (cond) {                                                 \
-      ++passed;                                                 \
-    } else {                                                    \
-      ++failed;                                                 \
-      fprintf(stderr, "FAILED line %d: %s\n", __LINE__, #cond); \
-    }                                                           \
-  } while (0)
-
-/* Slot n of an interface pointer. */
-static void* Slot(void* obj, int n) { return (*(void***)obj)[n]; }
 
 /* An event sink written in C: a vtable of four slots and a reference count. */
 struct Sink;
@@ -96,6 +85,5 @@ int main(void) {
   CHECK(get("irovan", &none) == -1 && none == 0);
 
   dlclose(lib);
-  printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return CHECK_SUMMARY();
 }
