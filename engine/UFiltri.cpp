@@ -63,4 +63,13 @@ TCodiceCaratt* TRovanFiltri::TrovaCodice(int codice) const {
   return nullptr;
 }
 
+void TRovanFiltri::PotaValori(const std::set<std::string>& validi) {
+  for (auto& c : m_listaCodici) {
+    auto& valori = c->Valori().m_listaCodici;
+    const std::string prefisso = std::to_string(c->m_codice) + "|";
+    std::erase_if(valori, [&](const auto& v) { return validi.count(prefisso + std::to_string(v->m_codice)) == 0; });
+  }
+  std::erase_if(m_listaCodici, [](const auto& c) { return c->Valori().m_listaCodici.empty(); });
+}
+
 }  // namespace rovan

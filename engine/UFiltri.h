@@ -12,6 +12,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,9 @@ class TRovanFiltri final : public IRovanFiltri {
   TCodiceCaratt* Aggiungi(int codice, std::string desprinc, std::string deslingua);
   // The last entry with that key, or null.
   TCodiceCaratt* TrovaCodice(int codice) const;
+  // Keeps only the values whose "characteristic|value" keys are in validi, and the characteristics that
+  // still have values (entries removed are destroyed).
+  void PotaValori(const std::set<std::string>& validi);
 
   bool m_iscaratt = true;  // false on lists of values
 

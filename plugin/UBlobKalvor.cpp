@@ -20,7 +20,11 @@ void TBlobKalvor::AddStrings(const std::vector<std::string>& lista) {
     text += line;
     text += "\r\n";
   }
-  m_TextStream = Utf8ToUtf16Le(text);
+  AddText(text);
+}
+
+void TBlobKalvor::AddText(const std::string& testo) {
+  m_TextStream = Utf8ToUtf16Le(testo);
   m_TextStream.append(2, '\0');
 }
 

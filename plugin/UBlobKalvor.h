@@ -30,6 +30,8 @@ class TBlobKalvor final : public IBlob {
   // Replaces the content with the lines (UTF-8) joined by CR LF, CR LF after the last one too, then one
   // U+0000, all as UTF-16 little-endian.
   void AddStrings(const std::vector<std::string>& lista);
+  // The same from a text whose lines already end with CR LF (UTF-8).
+  void AddText(const std::string& testo);
   // Replaces the content with a copy of the bytes.
   void CaricaStream(const std::string& bytes);
 

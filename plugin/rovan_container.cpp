@@ -9,6 +9,8 @@
 #include "plugin/library.h"
 #include "plugin/process_state.h"
 #include "plugin/status_notify.h"
+#include "engine/UAttributi.h"
+#include "engine/gestore.h"
 
 namespace rovan {
 
@@ -24,6 +26,8 @@ TRovanContainer::~TRovanContainer() {
   Gestionale::Get().Scarica();
   m_lista_etichette_valide.clear();
   m_tree.reset();
+  m_Gestore.reset();
+  m_AttributiPrinc.reset();
   ProcessState& p = Processo();
   if (p.last == this) p.last = nullptr;
   if (p.primary == this) p.primary = nullptr;
@@ -35,58 +39,14 @@ int32_t ROVAN_STDCALL TRovanContainer::Release() {
   return n;
 }
 
-std::optional<int> TRovanContainer::PosizioneLinguaHost() const { return std::nullopt; }
+// ---- Not built yet --------------------------------------------------------------------------------------
+// Item definitions (they decorate the stored scripts), the command dispatcher, generic codes and the
+// editing operations answer their failure value until they are built.
 
-void TRovanContainer::ContaCodiciLinguetta(int32_t, int32_t, int32_t& tot, int32_t& filtrati) const {
-  tot = 0;
-  filtrati = 0;
-}
-
-// ---- Queries ------------------------------------------------------------------------------------------
-// The operations below need the navigation engine and the price-list storage; until they exist each
-// answers its failure value.
-
-void* ROVAN_STDCALL TRovanContainer::GetRovanTree() { return nullptr; }
-void* ROVAN_STDCALL TRovanContainer::GetRovanCodici(int32_t, int32_t) { return nullptr; }
-int32_t ROVAN_STDCALL TRovanContainer::FindPriSec(const char*, char*, char*) { return 0; }
-void* ROVAN_STDCALL TRovanContainer::FindCodici(const char*, int32_t) { return nullptr; }
-void* ROVAN_STDCALL TRovanContainer::DammiFiltriAtt() { return nullptr; }
-void ROVAN_STDCALL TRovanContainer::SettaFiltroAtt(const char*, const char*) {}
-void* ROVAN_STDCALL TRovanContainer::DammiFiltriSettatiAtt() { return nullptr; }
-void ROVAN_STDCALL TRovanContainer::EliminaFiltroAtt(const char*, const char*) {}
-void ROVAN_STDCALL TRovanContainer::EliminaTuttiFiltri() {}
-
-void ROVAN_STDCALL TRovanContainer::SettaMassimoRicerca(int32_t massimo_ric) {
-  Processo().massimoRicerca = massimo_ric;
-}
-
-void ROVAN_STDCALL TRovanContainer::SalvataggioStrutturaRovan() { m_tree.reset(); }
-int32_t ROVAN_STDCALL TRovanContainer::HoAlmenoUnRovanCodici(int32_t, int32_t) { return 0; }
-void ROVAN_STDCALL TRovanContainer::SettaFiltroAttCod(int32_t, int32_t, const char*, const char*) {}
-void ROVAN_STDCALL TRovanContainer::EliminaFiltroAttCod(int32_t, int32_t) {}
-void ROVAN_STDCALL TRovanContainer::ResetTree() { m_tree.reset(); }
-void* ROVAN_STDCALL TRovanContainer::GetRovanTreeExt(int32_t) { return nullptr; }
-void* ROVAN_STDCALL TRovanContainer::get_AttribApparence(const char*) { return nullptr; }
-int32_t ROVAN_STDCALL TRovanContainer::GetNumLingue(int32_t) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::GetLingua(int32_t, int32_t, char*, char*) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::SetCodLingua(int32_t, char*) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::SetIdLingua(int32_t, int32_t) { return 0; }
 int32_t ROVAN_STDCALL TRovanContainer::findCmpName(const char*) { return 0; }
 int32_t ROVAN_STDCALL TRovanContainer::getCompostoDB(const char*, const char*) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::queryListino(const char*, const char*, char*) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::apriListino(char*) { return 0; }
 int32_t ROVAN_STDCALL TRovanContainer::Command(const char*) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::getSchedaTecnica(const char*, char*) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::getImmagineDB(int32_t, char*, char*, int32_t, int32_t) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::getOggetto(char*, char*, char*) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::getAzioni(char*, char*) { return 0; }
 void* ROVAN_STDCALL TRovanContainer::getCompostoDBBlob(const char*) { return nullptr; }
-void* ROVAN_STDCALL TRovanContainer::getImmagineDBBlob(const char*) { return nullptr; }
-void* ROVAN_STDCALL TRovanContainer::GetRovanTreeJson() { return nullptr; }
-void* ROVAN_STDCALL TRovanContainer::getImmagineDBBlobTipo(int32_t, int32_t, int32_t, const char*) { return nullptr; }
-int32_t ROVAN_STDCALL TRovanContainer::HoAlmenoUnRovanCodici2(int32_t, int32_t, const char*) { return 0; }
-void* ROVAN_STDCALL TRovanContainer::GetRovanCodici2(int32_t, int32_t, const char*) { return nullptr; }
-int32_t ROVAN_STDCALL TRovanContainer::IsVisibilePerFiltriExp(char*) { return 0; }
 
 // ---- Generic codes ------------------------------------------------------------------------------------
 

@@ -17,6 +17,13 @@
 
 namespace rovan {
 
+class TAttributi;
+class TCodMdl;
+class TDMMain;
+class TGestore;
+class TLinguetteTemporanee;
+class TVista;
+
 class TRovanContainer final : public IRovanContainer {
  public:
   // Reference count 1; reads the container switches, resets the search limit and advises the status sink
@@ -103,14 +110,27 @@ class TRovanContainer final : public IRovanContainer {
   void ContaCodiciLinguetta(int32_t idPadre, int32_t id, int32_t& tot, int32_t& filtrati) const;
 
   int32_t refCount() const { return m_ref; }
+  TGestore* gestore() const { return m_Gestore.get(); }
 
+  std::unique_ptr<TAttributi> m_AttributiPrinc;    // display attributes of the main price list, on first use
   bool InCommand = false;                          // a Command is running
   std::unique_ptr<TRovanTree> m_tree;              // root of the tab tree, built on demand
   std::string m_mod_errore;                        // last editing error
   std::set<std::string> m_lista_etichette_valide;  // valid labels, sorted
+  std::unique_ptr<TGestore> m_Gestore;             // navigation engine, created on demand
 
  private:
   ~TRovanContainer();  // only Release destroys
+  // The tree: nodes of the views below a node, kept as the tree-building rules say.
+  bool TieniNodo(TRovanTree& nodo, const TVista& vista, bool cartelleVuote);
+  void AggiungiSecondarie(TRovanTree& padre, const TVista& vista, int idListino, bool cartelleVuote);
+  void AggiungiTemporanee(TLinguetteTemporanee& lista);
+  // A code looked up with the invisible codes; null without engine or when absent.
+  TCodMdl* TrovaCodice(const char* ansi) const;
+  // The engine's data module of a code, or null.
+  TDMMain* ListinoDi(const TCodMdl& cm) const;
+  // The language position active on the main price list, 0 when none.
+  int LinguaPrincipale() const;
   int32_t m_ref = 1;
 };
 

@@ -13,6 +13,14 @@ TRovanTree* TListaFigli::Add(std::unique_ptr<TRovanTree> figlio) {
   return items_.back().get();
 }
 
+void TListaFigli::InserisciAllInizio(std::vector<std::unique_ptr<TRovanTree>> figli) {
+  items_.insert(items_.begin(), std::make_move_iterator(figli.begin()), std::make_move_iterator(figli.end()));
+}
+
+void TListaFigli::RimuoviTemporanee() {
+  std::erase_if(items_, [](const auto& n) { return n->m_TipoLin != LIN_NORMALE; });
+}
+
 TRovanTree* TListaFigli::Figlio(int i) const {
   if (i < 0 || i >= Count()) return nullptr;
   return items_[static_cast<size_t>(i)].get();

@@ -21,6 +21,10 @@ class TRovanTree;
 class TListaFigli {
  public:
   TRovanTree* Add(std::unique_ptr<TRovanTree> figlio);
+  // Puts the nodes before the existing children, keeping their order.
+  void InserisciAllInizio(std::vector<std::unique_ptr<TRovanTree>> figli);
+  // Destroys the children that are temporary or favourite tabs.
+  void RimuoviTemporanee();
   // The child at position i, or null when i is negative or not below Count().
   TRovanTree* Figlio(int i) const;
   int Count() const { return static_cast<int>(items_.size()); }
