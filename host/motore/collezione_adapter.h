@@ -14,8 +14,8 @@ class CollezioneAdapter final : public HostInterface<rovan::ICollezione> {
   ROVAN_INERT_SLOT(4) ROVAN_INERT_SLOT(5)
   rovan::TTabellaValori* ROVAN_STDCALL PrimaTabella() override { return state_.valueTables.First(); }
   ROVAN_INERT_SLOT(7) ROVAN_INERT_SLOT(8)
-  // No scene yet, so the collection has no items.
-  void* ROVAN_STDCALL Elemento(int32_t) override { return nullptr; }
+  // Null for an index without item (Host::SetCollectionItem).
+  void* ROVAN_STDCALL Elemento(int32_t indice) override { return state_.scene.CollectionItem(indice); }
   ROVAN_INERT_SLOT(10) ROVAN_INERT_SLOT(11) ROVAN_INERT_SLOT(12) ROVAN_INERT_SLOT(13)
   ROVAN_INERT_SLOT(14) ROVAN_INERT_SLOT(15) ROVAN_INERT_SLOT(16) ROVAN_INERT_SLOT(17)
   ROVAN_INERT_SLOT(18) ROVAN_INERT_SLOT(19) ROVAN_INERT_SLOT(20) ROVAN_INERT_SLOT(21)

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "host/motore/file_commands.h"
+
 namespace kalvor {
 
 HostState& TheHostState() {
@@ -12,9 +14,12 @@ HostState& TheHostState() {
   return *state;
 }
 
+HostState::HostState() : interfaces(*this) { InstallFileCommands(*this); }
+
 void HostState::Reset() {
   variables.Clear();
   commands.Clear();
+  InstallFileCommands(*this);
   log.clear();
   statusTexts.clear();
   events.clear();
@@ -24,6 +29,8 @@ void HostState::Reset() {
   valueTables.Clear();
   prepareCalls = 0;
   relativeRecords.clear();
+  scene.Clear();
+  definitionText = Host::kDefaultDefinition;
   sinks.Forget();
   refused.clear();
   interfaces.ClearReferences();

@@ -12,6 +12,7 @@
 #include "host/motore/command_recorder.h"
 #include "host/motore/host_paths.h"
 #include "host/motore/interface_table.h"
+#include "host/motore/scene.h"
 #include "host/motore/motore_host.h"
 #include "host/motore/status_sinks.h"
 #include "host/motore/value_tables.h"
@@ -20,7 +21,7 @@
 namespace kalvor {
 
 struct HostState {
-  HostState() : interfaces(*this) {}
+  HostState();
   HostState(const HostState&) = delete;
   HostState& operator=(const HostState&) = delete;
 
@@ -38,6 +39,8 @@ struct HostState {
   ValueTables valueTables;
   int32_t prepareCalls = 0;
   std::map<const rovan::TOggettoRec*, std::vector<std::string>> relativeRecords;
+  Scene scene;
+  std::string definitionText = Host::kDefaultDefinition;  // what rec_cmp writes
   StatusSinks sinks;
   std::set<std::string, std::less<>> refused;
   std::unordered_set<const rovan::IStringList*> liveStringLists;  // StringList objects register here while alive

@@ -26,8 +26,8 @@ InterfaceTable::InterfaceTable(HostState& state) : state_(state) {
   named_.emplace("IStatus", std::make_unique<StatusAdapter>(state));
   named_.emplace("ICollezione", std::make_unique<CollezioneAdapter>(state));
   named_.emplace("ILogBase", std::make_unique<LogBaseAdapter>(state.log));
-  named_.emplace("ITopologiaUtils", std::make_unique<TopologiaUtilsAdapter>());
-  named_.emplace("ILinkFunction", std::make_unique<LinkFunctionAdapter>());
+  named_.emplace("ITopologiaUtils", std::make_unique<TopologiaUtilsAdapter>(state.scene));
+  named_.emplace("ILinkFunction", std::make_unique<LinkFunctionAdapter>(state.scene));
   named_.emplace("IDMessage", std::make_unique<DMessageAdapter>(state.messageFiles));
   named_.emplace("IConnectionPointContainer", std::move(container));
   named_.emplace("IRecRelativo", std::make_unique<RecRelativoAdapter>(state));

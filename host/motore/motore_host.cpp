@@ -1,6 +1,7 @@
 #include "host/motore/motore_host.h"
 
 #include <array>
+#include <stdexcept>
 #include <utility>
 
 #include "host/motore/host_state.h"
@@ -63,6 +64,37 @@ void Host::SetRelativeRecords(const rovan::TOggettoRec* obj, std::vector<std::st
 }
 
 std::size_t Host::liveStringLists() const { return state_.liveStringLists.size(); }
+
+rovan::TOggettoRec* Host::AddObject(std::string_view name) { return state_.scene.AddObject(name); }
+
+void Host::SetObjectVariable(rovan::TOggettoRec* obj, std::string_view name, const VarValue& value) {
+  if (!state_.scene.Owns(obj)) throw std::invalid_argument("not an object of the scene");  // SetOnObject would link into a foreign record
+  state_.variables.SetOnObject(obj, name, value);
+}
+
+void Host::AddOwnVariable(rovan::TOggettoRec* obj, std::string_view name, const VarValue& value) {
+  state_.scene.AddOwnVariable(obj, name, value);
+}
+
+void Host::SetLink(rovan::TOggettoRec* obj, const ObjectLink& link) { state_.scene.SetLink(obj, link); }
+
+void Host::SetSelection(const std::vector<rovan::TOggettoRec*>& objects) { state_.scene.SetSelection(objects); }
+
+void Host::SetCurrentObject(rovan::TOggettoRec* obj) { state_.scene.SetCurrent(obj); }
+
+void Host::SetFreeObjects(const std::vector<rovan::TOggettoRec*>& objects) { state_.scene.SetFreeObjects(objects); }
+
+void Host::SetChildren(rovan::TOggettoRec* obj, const std::vector<rovan::TOggettoRec*>& children) {
+  state_.scene.SetChildren(obj, children);
+}
+
+std::size_t Host::liveSceneLists() const { return state_.scene.liveLists(); }
+
+void Host::SetCollectionItem(int32_t index, std::string elementName) {
+  state_.scene.SetCollectionItem(index, std::move(elementName));
+}
+
+void Host::SetDefinitionText(std::string text) { state_.definitionText = std::move(text); }
 
 void Host::Refuse(std::string name) { state_.refused.insert(std::move(name)); }
 

@@ -10,12 +10,14 @@
 // user-interface thread. Neither the interfaces nor Host may be used from two threads at once.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "plugin/ItfKalvor.h"
@@ -48,6 +50,25 @@ struct LogLine {
 // Entries of a named value list, in list order: (number, name).
 using ValueEntries = std::vector<std::pair<float, std::string>>;
 
+// A value of one of the three variable types: number, text, point (x, y, z).
+using VarValue = std::variant<float, std::string, std::array<float, 3>>;
+
+// One end of a link between scene objects.
+struct LinkEnd {
+  int32_t mode = 0;
+  rovan::TOggettoRec* object = nullptr;
+  std::string point;  // the end's point name
+};
+
+// How a scene object hangs on another (rovan::TLinkRec).
+struct ObjectLink {
+  int32_t kind = 0;             // 0, 1 or 2
+  int32_t collectionIndex = 0;  // the item of ICollezione slot 9 the link refers to
+  // The two names ITopologiaUtils slot 22 gives for this link's topology handle.
+  std::string topologyPoint1, topologyPoint2;
+  LinkEnd first, second;
+};
+
 // The configuration and observation side of the substitute host: one per process, never destroyed (the
 // plug-in may give back its interfaces while the process exits). Every getter returns a reference that stays
 // valid until the next call that changes that item or Reset.
@@ -59,10 +80,11 @@ class KALVOR_API Host {
   Host(const Host&) = delete;
   Host& operator=(const Host&) = delete;
 
-  // Back to a fresh host: no variables, no recorded calls, no handlers, no value tables, no refusals, no
-  // advised sinks, reference counts of the host's interface objects at 0, default paths and an empty
-  // collection name. Records handed out before (variable records, value tables, object variable list
-  // records) are freed, so it is meant for between tests, while the plug-in holds none of them. Advised sinks
+  // Back to a fresh host: no variables, no recorded calls, only the built-in command handlers, no value
+  // tables, an empty scene, no refusals, no advised sinks, reference counts of the host's interface objects
+  // at 0, default paths, an empty collection name and the default definition text. Records handed out
+  // before (variable records, value tables, scene objects and lists, object variable list records) are
+  // freed, so it is meant for between tests, while the plug-in holds none of them. Advised sinks
   // are forgotten without Release, since their code may already be unloaded. String lists still referenced
   // stay alive and are freed by their last Release.
   void Reset();
@@ -120,6 +142,42 @@ class KALVOR_API Host {
   // How many string lists handed out by the lookup function are still alive.
   std::size_t liveStringLists() const;
 
+  // ---- Scene --------------------------------------------------------------------------------------------
+  // Objects are rovan::TOggettoRec records owned by the host until Reset; their plain fields (the flag word)
+  // may be written directly. Functions taking an object throw std::invalid_argument for a pointer that is
+  // not one of AddObject's.
+  rovan::TOggettoRec* AddObject(std::string_view name);
+  // A variable of obj, searched by name (IVarsFind slot 12, the list at obj->variabili): created at the head
+  // of the list, or overwritten in place, as IVarsMake slot 6 does.
+  void SetObjectVariable(rovan::TOggettoRec* obj, std::string_view name, const VarValue& value);
+  // Appends an own variable record (the list at obj->proprie).
+  void AddOwnVariable(rovan::TOggettoRec* obj, std::string_view name, const VarValue& value);
+  // Gives obj a link record, replacing any earlier one.
+  void SetLink(rovan::TOggettoRec* obj, const ObjectLink& link);
+  // The current object list (IStatus slot 4, kept by the host) and the current object (slot 10).
+  void SetSelection(const std::vector<rovan::TOggettoRec*>& objects);
+  void SetCurrentObject(rovan::TOggettoRec* obj);
+  // The free objects (ITopologiaUtils slot 23) and the children of obj (slot 18). Each call of those slots
+  // hands out a new list, to be given back with ILinkFunction slot 7; an empty list is null.
+  void SetFreeObjects(const std::vector<rovan::TOggettoRec*>& objects);
+  void SetChildren(rovan::TOggettoRec* obj, const std::vector<rovan::TOggettoRec*>& children);
+  // Lists handed out by slots 18 and 23 and not given back yet.
+  std::size_t liveSceneLists() const;
+  // The collection item of that index (ICollezione slot 9) and the element name it stands for
+  // (ILinkFunction slot 8). Other indexes give null.
+  void SetCollectionItem(int32_t index, std::string elementName);
+
+  // ---- Files the commands produce -------------------------------------------------------------------------
+  // Built-in handlers, installed again by Reset and replaceable with SetCommandHandler:
+  //   rec_cmp "<file>" "<code>"   writes the definition text to file, every "%CODE%" replaced by code;
+  //                               1 (an error) when a value is missing or the file cannot be written
+  //   K4_PRINT ...                writes a 1x1 PNG image "k4print.png" in the base folder and sets key
+  //                               ultimoDis of section SettaggiStampa in the host's settings file to its name
+  //   TPRINT ... RND_OUTFILE "<file>" ...   writes the same image to file; 1 without RND_OUTFILE or on error
+  // The definition text after Reset is kDefaultDefinition.
+  static constexpr const char* kDefaultDefinition = "COMPONENDO 1\r\nELEMENTO \"%CODE%\"\r\nCOMPONENDO 0\r\n";
+  void SetDefinitionText(std::string text);
+
   // ---- Interfaces ---------------------------------------------------------------------------------------
   // From now on the lookup function answers name with null and -1, as a host without that interface would.
   void Refuse(std::string name);
@@ -139,13 +197,6 @@ class KALVOR_API Host {
   HostState& state_;
 };
 
-// Planned settings file of the command-line host, one section per group of calls above (not read yet):
-//   [Paths]        Base=<folder>  DocRoot=<folder>  IniFile=<file>
-//   [Collection]   Name=<name>
-//   [ValueTables]  <table name>=<number>:<label>;<number>:<label>;...
-//   [Variables]    <name>=N:<number> | T:<text> | P:<x>,<y>,<z>
-//   [Commands]     <verb>=<result>            fixed answer for lines of that verb
-//   [Refuse]       <interface name>=1
-// The file-producing commands (rec_cmp, K4_PRINT) get built-in handlers rather than keys.
+// The command-line host describes all of this in its settings file: see host/kalvor/host_config.h.
 
 }  // namespace kalvor

@@ -15,10 +15,10 @@ class StatusAdapter final : public HostInterface<rovan::IStatus> {
   int32_t ROVAN_STDCALL Comando(const char* comando) override {
     return NoThrow(1, [&] { return state_.commands.Run(TextOf(comando)); });
   }
-  // No scene yet: nothing is selected and nothing is being edited.
-  rovan::TListaRec* ROVAN_STDCALL ListaCorrente() override { return nullptr; }
+  // The current object list stays the host's: callers never release it.
+  rovan::TListaRec* ROVAN_STDCALL ListaCorrente() override { return state_.scene.Selection(); }
   ROVAN_INERT_SLOT(5) ROVAN_INERT_SLOT(6) ROVAN_INERT_SLOT(7) ROVAN_INERT_SLOT(8) ROVAN_INERT_SLOT(9)
-  rovan::TOggettoRec* ROVAN_STDCALL OggettoCorrente() override { return nullptr; }
+  rovan::TOggettoRec* ROVAN_STDCALL OggettoCorrente() override { return state_.scene.Current(); }
   ROVAN_INERT_SLOT(11) ROVAN_INERT_SLOT(12) ROVAN_INERT_SLOT(13) ROVAN_INERT_SLOT(14)
   ROVAN_INERT_SLOT(15) ROVAN_INERT_SLOT(16) ROVAN_INERT_SLOT(17) ROVAN_INERT_SLOT(18)
   ROVAN_INERT_SLOT(19) ROVAN_INERT_SLOT(20) ROVAN_INERT_SLOT(21) ROVAN_INERT_SLOT(22)

@@ -11,12 +11,10 @@
 #include <variant>
 #include <vector>
 
+#include "host/motore/motore_host.h"
 #include "plugin/ItfKalvor.h"
 
 namespace kalvor {
-
-// A value of one of the three variable types.
-using VarValue = std::variant<float, std::string, std::array<float, 3>>;
 
 // One variable record together with the texts its fields point at. The record's address never changes, and
 // its name, description and text pointers are always valid zero-terminated texts.

@@ -11,17 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/motore/host_lookup.h"
+
 namespace {
 
 using kalvor::Host;
 using namespace rovan;
 
-template <class Itf>
-Itf* Get(const char* name) {
-  void* obj = nullptr;
-  EXPECT_EQ(get_InstanceByName(name, &obj), 0) << name;
-  return static_cast<Itf*>(obj);
-}
+using kalvor::test::Get;
 
 // Slot n of obj called by number, as a plain C caller does: catches a slot declared in the wrong place.
 template <class R, class... Args>
