@@ -224,7 +224,15 @@ TEST_F(LibraryTest, UnloadReleasesTheSinkAndForgetsProcessValues) {
 TEST_F(LibraryTest, ContainerOperationsWithoutEngine) {
   auto* c = Get<IRovanContainer>("IRovanContainer.3");
   EXPECT_EQ(c->VersionId(), 13);
-  EXPECT_EQ(c->GetRovanTree(), nullptr);
+  // Until the host asks for the tree there is no engine: the operations that need it answer their failure value.
+  EXPECT_EQ(c->GetRovanCodici(0, -1), nullptr);
+  EXPECT_EQ(c->FindCodici("*", 0), nullptr);
+  EXPECT_EQ(c->GetRovanTreeJson(), nullptr);
+  EXPECT_EQ(c->HoAlmenoUnRovanCodici(0, -1), 0);
+  char codice[16] = "x", azioni[16] = "";
+  EXPECT_EQ(c->getAzioni(codice, azioni), 0);
+  EXPECT_EQ(c->GetNumLingue(0), 0);
+  EXPECT_EQ(c->SetIdLingua(0, 2), 1);
   c->SettaMassimoRicerca(25);
   EXPECT_EQ(Processo().massimoRicerca, 25);
   static_cast<TRovanContainer*>(c)->m_mod_errore = "Codice gia presente";
