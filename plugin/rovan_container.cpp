@@ -40,13 +40,10 @@ int32_t ROVAN_STDCALL TRovanContainer::Release() {
 }
 
 // ---- Not built yet --------------------------------------------------------------------------------------
-// Item definitions (they decorate the stored scripts), the command dispatcher, generic codes and the
-// editing operations answer their failure value until they are built.
+// The command dispatcher, generic codes and the editing operations answer their failure value until they
+// are built.
 
-int32_t ROVAN_STDCALL TRovanContainer::findCmpName(const char*) { return 0; }
-int32_t ROVAN_STDCALL TRovanContainer::getCompostoDB(const char*, const char*) { return 0; }
 int32_t ROVAN_STDCALL TRovanContainer::Command(const char*) { return 0; }
-void* ROVAN_STDCALL TRovanContainer::getCompostoDBBlob(const char*) { return nullptr; }
 
 // ---- Generic codes ------------------------------------------------------------------------------------
 

@@ -131,6 +131,9 @@ class TRovanContainer final : public IRovanContainer {
   TDMMain* ListinoDi(const TCodMdl& cm) const;
   // The language position active on the main price list, 0 when none.
   int LinguaPrincipale() const;
+  // Writes the decorated definition of an item to file: -1 when written, 0 otherwise (nothing before
+  // createRovan2, for an empty code or a missing price list).
+  int ScriviFileComposto(const std::string& codice, const std::string& file, TDMMain* dm);
   int32_t m_ref = 1;
 };
 
