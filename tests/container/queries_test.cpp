@@ -179,5 +179,45 @@ TEST_F(ContenitoreTest, TreeRefreshAndReload) {
   c->Release();
 }
 
+TEST_F(ContenitoreTest, TreeOutsideContainerMode) {
+  // A price list named by the host's alias; value 14 has no codes; a rule hides "Bagni".
+  const std::string file = NuovoListino("h.sqlite", {
+      "insert into valori (Codice, Descrizione, Caratt, Ordine) values (12, 'Cucine', 1, 2), (13, 'Bagni', 1, 3),"
+      " (14, 'Vuoto', 1, 4)",
+      "insert into composti (Codice, Modello) values ('A1', '_'), ('B1', '_')",
+      "insert into legami (Codice, Modello, CodCaratt, CodValori) values ('A1', '_', 1, 12), ('B1', '_', 1, 13)",
+  });
+  kalvor::Host::Instance().SetText("AliasListino", "provider=sqlite;Database=" + file);
+  struct Case {
+    int param;
+    bool debug;
+    int figli;  // regular tabs: 12 (13 hidden), plus 1 and 14 when empty tabs are kept; and the favourites
+  } cases[] = {{0, false, 2}, {1, false, 4}, {0, true, 4}};
+  for (const Case& k : cases) {
+    kalvor::Host::Instance().SetNumber("CMP_DEBUG", k.debug ? 1 : 0);
+    void* obj = nullptr;
+    RovanGetInstanceByName("IRovanContainer", &obj);
+    auto* c = static_cast<IRovanContainer*>(obj);
+    c->GetRovanTreeExt(k.param);
+    TGestore* g = static_cast<TRovanContainer*>(c)->gestore();
+    g->linguetteNascoste().Aggiungi(-1, "Bagni");
+    c->ResetTree();
+    auto* radice = static_cast<IRovanTree*>(c->GetRovanTreeExt(k.param));
+    EXPECT_EQ(radice->GetNumFigli(), k.figli) << k.param << k.debug;
+    EXPECT_STREQ(radice->GetFiglio(0)->GetTipoNodo(), "PREF");  // favourites at the start
+    // A refresh adds the temporary tabs at the end.
+    const int t = g->AddLinguettaTemporanea("Scelti", -1);
+    g->AddLinguettaTemporanea("Sotto", t);
+    radice = static_cast<IRovanTree*>(c->GetRovanTreeExt(2));
+    ASSERT_EQ(radice->GetNumFigli(), k.figli + 1);
+    EXPECT_STREQ(radice->GetFiglio(0)->GetTipoNodo(), "PREF");
+    IRovanTree* temporanea = radice->GetFiglio(k.figli);
+    EXPECT_STREQ(temporanea->GetTipoNodo(), "TMP");
+    EXPECT_EQ(temporanea->GetIdNodo(), 100000 + t);
+    EXPECT_EQ(temporanea->GetNumFigli(), 1);
+    c->Release();
+  }
+}
+
 }  // namespace
 }  // namespace rovan::test
