@@ -50,11 +50,11 @@ class NavigazioneTest : public ListinoTest {
     return out;
   }
   static std::string Trovati(TGestore& g, const std::string& impronta, bool suDes = false) {
-    auto* r = new TRovanCodici;
+    // The list is given back by its reference count, also when the search throws.
+    std::unique_ptr<TRovanCodici, void (*)(TRovanCodici*)> r(new TRovanCodici, [](TRovanCodici* l) { l->Release(); });
     g.FindCodici(*r, impronta, suDes);
     std::string out;
     for (int i = 0; i < r->Count(); ++i) out += r->CodiceListino(i)->m_codice + " ";
-    r->Release();
     return out;
   }
 };
@@ -147,6 +147,14 @@ TEST_F(NavigazioneTest, Search) {
   EXPECT_EQ(esiti, "AB+ AB#1+ ABC+ NOCE1- XY- ");
   s.cercaNonVisibili = false;
   EXPECT_EQ(Trovati(*g, "*"), "AB AB#1 ABC ");
+
+  // Codes of hidden tabs (or of tabs below a hidden one) are not found.
+  g->linguetteNascoste().Aggiungi(-1, "Basi");
+  EXPECT_EQ(Trovati(*g, "*"), "");
+  g->linguetteNascoste().Clear();
+  g->linguetteNascoste().AggiungiPath(-1, "12");
+  s.cercaNonVisibili = true;
+  EXPECT_EQ(Trovati(*g, "*"), "");
 }
 
 TEST_F(NavigazioneTest, VariantCodesAndLookups) {
