@@ -3,18 +3,25 @@
 // Like the design application, it has its engine library (libmotore.so) in the process, configures it,
 // loads librovan.so with dlopen and obtains the plug-in's interfaces through get_InstanceByName.
 //
-//   kalvor [--host FILE] [info]
+//   kalvor [--host FILE] [--listino CONNECTION] [COMMAND [ARGS]]
 //
+// COMMAND is info (the default: the interfaces obtained), tree, codes ID [ID2], find PATTERN
+// [--descrizioni], item CODE [FILE], image CODE FILE [W H], json or command "LINE" (see browse.h).
 // --host FILE (or the environment variable KALVOR_HOST) names the host's settings file (see
-// host_config.h). ROVAN_PLUGIN overrides where the plug-in is looked for (default: ../lib/librovan.so
-// beside this program).
+// host_config.h): with it the plug-in takes its price lists and switches from the host's variables.
+// --listino CONNECTION (a connection string or an SQLite file) opens that price list as a host in
+// container mode does (IRovan.apriListino). ROVAN_PLUGIN overrides where the plug-in is looked for
+// (default: ../lib/librovan.so beside this program).
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "host/kalvor/browse.h"
 #include "host/kalvor/host_config.h"
+#include "host/rovan/connection_argument.h"
 #include "host/motore/motore_host.h"
+#include "platform/code_page.h"
 #include "platform/dynamic_library.h"
 #include "platform/system_paths.h"
 #include "plugin/ItfKalvor.h"
@@ -23,8 +30,35 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: kalvor [--host FILE] [info]\n");
+  std::fprintf(stderr,
+               "usage: kalvor [--host FILE] [--listino CONNECTION] [info | tree | codes ID [ID2] | find PATTERN "
+               "[--descrizioni] | item CODE [FILE] | image CODE FILE [W H] | json | command \"LINE\"]\n");
   return 2;
+}
+
+// Opens a container the way the design application does and runs a browsing command in it.
+int Comando(const rovan::DynamicLibrary& plugin, const std::string& listino, const std::string& comando,
+            const std::vector<std::string>& args) {
+  auto get = plugin.Function<rovan::TGetInstanceByName>("get_InstanceByName");
+  void* obj = nullptr;
+  // A host that names the price list itself works in container mode; otherwise the aliases decide.
+  get(listino.empty() ? "IRovan.1" : "IRovan", &obj);
+  auto* rovan = static_cast<rovan::IRovan*>(obj);
+  if (rovan == nullptr) return 1;
+  rovan->createRovan2();
+  obj = nullptr;
+  get("IRovanContainer.7", &obj);
+  auto* container = static_cast<rovan::IRovanContainer*>(obj);
+  if (container == nullptr) return 1;
+  if (!listino.empty()) rovan->apriListino(rovan::Utf8ToAnsi(rovan::cli::Connessione(listino)).c_str());
+  int esito = 1;
+  try {
+    esito = kalvor::Sfoglia(*container, comando, args);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "kalvor: %s\n", e.what());
+  }
+  container->Release();
+  return esito;
 }
 
 std::string PluginPath() {
@@ -71,16 +105,16 @@ int Info(const rovan::DynamicLibrary& plugin) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string hostFile;
+  std::string hostFile, listino;
   if (const char* env = std::getenv("KALVOR_HOST")) hostFile = env;
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--host" && i + 1 < argc) hostFile = argv[++i];
+    else if (a == "--listino" && i + 1 < argc) listino = argv[++i];
     else if (a == "-h" || a == "--help") return Usage();
     else args.push_back(a);
   }
-  if (!args.empty() && !(args.size() == 1 && args[0] == "info")) return Usage();
 
   kalvor::Host& host = kalvor::Host::Instance();
   host.SetBasePath(rovan::ExecutableFolder());
@@ -98,5 +132,6 @@ int main(int argc, char** argv) {
                  rovan::DynamicLibrary::LastLoadError().c_str());
     return 1;
   }
-  return Info(*plugin);
+  if (args.empty() || args[0] == "info") return args.size() > 1 ? Usage() : Info(*plugin);
+  return Comando(*plugin, listino, args[0], std::vector<std::string>(args.begin() + 1, args.end()));
 }
