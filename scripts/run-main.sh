@@ -11,10 +11,12 @@ kalvor="build/bin/kalvor --listino $sample"
 echo "== The plug-in as the host obtains it"
 build/bin/kalvor info
 echo "== The top of the tab tree"
-$kalvor tree | head -n 12
+$kalvor tree > build/tree.txt
+head -n 12 build/tree.txt
 echo "== The codes of tab 2 (under tab 1, under tab 0)"
-$kalvor codes 1 2 | head -n 8
-code=$($kalvor codes 1 2 | head -n 1 | cut -f1)
+$kalvor codes 1 2 > build/codes.txt
+head -n 8 build/codes.txt
+code=$(head -n 1 build/codes.txt | cut -f1)
 echo "== The definition of $code"
 $kalvor item "$code"
 echo "== A thumbnail of an item with a picture"
