@@ -7,6 +7,11 @@
 
 namespace rovan::comandi {
 
+// The host opens its composite dialog, its preconfigured-composite dialog, its component dialog.
+inline constexpr const char* kApriDialogoComposto = "esegui OnOpenDialogCMP";
+inline constexpr const char* kApriDialogoPreconfigurato = "esegui OnOpenDialogPCF";
+inline constexpr const char* kApriDialogoComponente = "esegui OnOpenDialogCOMP";
+
 // The host prints the current view to an image file without preview (the file: key ultimoDis of section
 // SettaggiStampa of the host's settings file).
 inline constexpr const char* kStampaImmagine = "K4_PRINT -nopreview";

@@ -4,6 +4,7 @@
 #include "platform/ui_services.h"
 #include "plugin/boundary.h"
 #include "plugin/gestionale.h"
+#include "plugin/host_commands.h"
 #include "plugin/host_link.h"
 #include "plugin/library.h"
 #include "plugin/process_state.h"
@@ -107,7 +108,7 @@ int32_t ROVAN_STDCALL TRovanObject::queryListino(const char*, const char*, const
 
 int32_t ROVAN_STDCALL TRovanObject::showCdc() {
   return Protetto("showCdc", 0, [] {
-    HostLink::Get().Command("esegui OnOpenDialogCMP");
+    HostLink::Get().Command(comandi::kApriDialogoComposto);
     ApriEditor();
     return 1;
   });
@@ -115,7 +116,7 @@ int32_t ROVAN_STDCALL TRovanObject::showCdc() {
 
 int32_t ROVAN_STDCALL TRovanObject::showCpreconf(int32_t prec) {
   return Protetto("showCpreconf", 0, [&] {
-    HostLink::Get().Command(prec != 0 ? "esegui OnOpenDialogPCF" : "esegui OnOpenDialogCOMP");
+    HostLink::Get().Command(prec != 0 ? comandi::kApriDialogoPreconfigurato : comandi::kApriDialogoComponente);
     ApriEditor();
     return 1;
   });
