@@ -79,13 +79,13 @@ void TCodMdl::AggCampoTecnicoString(const std::string& campo, std::string_view v
 }
 
 void TCodMdl::AggCampoTecnicoDouble(const std::string& campo, std::optional<double> valore) {
-  if (valore && std::fabs(*valore) > 0.01) AggCampoTecnicoString(campo, FormattaNumero(*valore));
+  AggCampoTecnicoString(campo, TestoTecnico(valore));
 }
 
-std::string TCodMdl::FormattaNumero(double valore) {
-  // The shortest text that reads back as the same number: "600", "72.5".
+std::string TCodMdl::TestoTecnico(std::optional<double> valore) {
+  if (!valore || std::fabs(*valore) <= 0.01) return {};
   char buf[40];
-  auto [fine, errore] = std::to_chars(buf, buf + sizeof buf, valore);
+  auto [fine, errore] = std::to_chars(buf, buf + sizeof buf, *valore);
   return std::string(buf, errore == std::errc() ? fine : buf);
 }
 

@@ -73,8 +73,9 @@ class TCodMdl {
   void AggCampoTecnicoDouble(const std::string& campo, std::optional<double> valore);
   // The text stored under a technical field's name, or nullopt.
   std::optional<std::string_view> CampoTecnico(std::string_view campo) const;
-  // The number format of technical fields.
-  static std::string FormattaNumero(double valore);
+  // The text a technical number is stored as: empty when it is not stored (NULL, or 0.01 or less in
+  // absolute value), else the shortest text that reads back as the same number ("600", "72.5").
+  static std::string TestoTecnico(std::optional<double> valore);
 
   // Appends the code object of the JSON text of the tab tree.
   void ScriviCmpJson(JsonLines& lista) const;

@@ -118,6 +118,8 @@ const std::vector<std::string>& TGestore::CodiciConValore(int car, int val) {
   auto chiave = std::make_pair(car, val);
   if (m_passataFiltri > 0) {
     if (auto it = m_codiciConValore.find(chiave); it != m_codiciConValore.end()) return it->second;
+  } else {
+    m_codiciConValore.clear();  // outside an operation only the latest answer is kept
   }
   std::vector<std::string>& presenti = m_codiciConValore[chiave];
   presenti.clear();

@@ -253,12 +253,10 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
       t[TCodMdl::CodLavorazione] = testo(kCodLavorazione);
       t[TCodMdl::FileSat] = testo(kFileSat);
       t[TCodMdl::Nota] = testo(kNota);
-      // Technical numbers are stored only above 0.01 in absolute value, in the system's number format.
       std::array<std::string, 7> numeri;
       const int colonne[7] = {kXReale, kYReale, kZReale, kPrezzo, kXLav, kYLav, kZLav};
       for (int n = 0; n < 7; ++n) {
-        std::optional<double> x = Numero(*cella[static_cast<size_t>(colonne[n])]);
-        if (x && std::abs(*x) > 0.01) numeri[static_cast<size_t>(n)] = TCodMdl::FormattaNumero(*x);
+        numeri[static_cast<size_t>(n)] = TCodMdl::TestoTecnico(Numero(*cella[static_cast<size_t>(colonne[n])]));
         t[TCodMdl::XReale + n] = numeri[static_cast<size_t>(n)];
       }
       const bool generico = cella[kGenerico]->AsInteger() > 0;
