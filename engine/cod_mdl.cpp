@@ -9,12 +9,6 @@
 #include "engine/json_writer.h"
 
 namespace rovan {
-namespace {
-
-constexpr size_t kTabella = sizeof(uint16_t) * TCodMdl::NumCampi;
-
-}  // namespace
-
 const std::array<const char*, TCodMdl::NumCampi - TCodMdl::kPrimoTecnico>& TCodMdl::NomiTecnici() {
   static const std::array<const char*, NumCampi - kPrimoTecnico> nomi = {
       "CodProduttore", "CodLavorazione", "FileSat", "Nota", "XReale", "YReale",
@@ -22,15 +16,23 @@ const std::array<const char*, TCodMdl::NumCampi - TCodMdl::kPrimoTecnico>& TCodM
   return nomi;
 }
 
-TCodMdl::TCodMdl(int idListino, const Testi& testi) : m_IdListino(idListino) { Costruisci(testi); }
+std::unique_ptr<TCodMdl> TCodMdl::Crea(int idListino, const Testi& testi) {
+  const size_t dimensione = Dimensione(testi);
+  std::unique_ptr<TCodMdl> cm(new (dimensione) TCodMdl(idListino, dimensione));
+  Scrivi(testi, reinterpret_cast<char*>(cm.get() + 1));
+  return cm;
+}
 
-void TCodMdl::Costruisci(const Testi& testi) {
+size_t TCodMdl::Dimensione(const Testi& testi) {
   size_t totale = 0;
   for (std::string_view t : testi) totale += t.size();
   if (totale > UINT16_MAX) throw std::length_error("code texts too long");
-  auto nuovi = std::make_unique<char[]>(kTabella + totale);
+  return kTabella + totale;
+}
+
+void TCodMdl::Scrivi(const Testi& testi, char* dati) {
   uint16_t fine[NumCampi];
-  char* testo = nuovi.get() + kTabella;
+  char* testo = dati + kTabella;
   size_t pos = 0;
   for (int i = 0; i < NumCampi; ++i) {
     const std::string_view t = testi[static_cast<size_t>(i)];
@@ -38,26 +40,34 @@ void TCodMdl::Costruisci(const Testi& testi) {
     pos += t.size();
     fine[i] = static_cast<uint16_t>(pos);
   }
-  std::memcpy(nuovi.get(), fine, kTabella);
-  dati_ = std::move(nuovi);
+  std::memcpy(dati, fine, kTabella);
 }
 
 std::string_view TCodMdl::Get(Campo c) const {
+  const char* dati = Dati();
   uint16_t inizio = 0, fine = 0;
-  if (c > 0) std::memcpy(&inizio, dati_.get() + sizeof(uint16_t) * (c - 1), sizeof inizio);
-  std::memcpy(&fine, dati_.get() + sizeof(uint16_t) * c, sizeof fine);
-  return std::string_view(dati_.get() + kTabella + inizio, fine - inizio);
+  if (c > 0) std::memcpy(&inizio, dati + sizeof(uint16_t) * (c - 1), sizeof inizio);
+  std::memcpy(&fine, dati + sizeof(uint16_t) * c, sizeof fine);
+  return std::string_view(dati + kTabella + inizio, fine - inizio);
 }
 
 void TCodMdl::Set(Campo c, std::string_view valore) {
-  // Copies first: valore may point into this code's own buffer.
+  // Copies first: valore may point into this code's own texts, which are rewritten.
   std::array<std::string, NumCampi> copie;
   Testi testi;
   for (int i = 0; i < NumCampi; ++i) {
     copie[static_cast<size_t>(i)] = i == c ? std::string(valore) : std::string(Get(static_cast<Campo>(i)));
     testi[static_cast<size_t>(i)] = copie[static_cast<size_t>(i)];
   }
-  Costruisci(testi);
+  const size_t dimensione = Dimensione(testi);
+  if (dimensione - kTabella <= capacita_) {
+    esterni_.reset();
+    Scrivi(testi, reinterpret_cast<char*>(this + 1));
+  } else {
+    auto nuovi = std::make_unique<char[]>(dimensione);
+    Scrivi(testi, nuovi.get());
+    esterni_ = std::move(nuovi);
+  }
 }
 
 std::string_view TCodMdl::codview() const {

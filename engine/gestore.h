@@ -182,7 +182,7 @@ class TGestore {
                               int idListino, const TTraduzioni& traduzioni, bool isFendrix);
   struct IndiceCodici;
   void AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVistiSec* pSecPadre, int& glbIdP, TDMMain& dm,
-                                     const IndiceCodici& indice, const std::vector<TCodMdl*>& codiciPadre,
+                                     IndiceCodici& indice, const std::vector<TCodMdl*>& codiciPadre,
                                      const std::vector<int>& listaId);
   void CaricaInvisibili(TDMMain& dm, int idDatabase);
 

@@ -1,8 +1,9 @@
 // Loading the tab tree from the price-list tables.
 //
 // Per price list: one sequential read of the primary query (every code with its texts, in tab order), then
-// for each primary value with secondary relations two queries per level (the secondary values and the
-// links of their codes), then the codes with no link to the primary characteristic. Membership of a code in
+// for each primary value with secondary relations the secondary values of every tab that has a level below
+// and the links of the primary value's codes, once per secondary characteristic, then the codes with no
+// link to the primary characteristic. Membership of a code in
 // its parent's set is a binary search; codes are shared between a primary view and its secondary views.
 #include <algorithm>
 #include <chrono>
@@ -60,7 +61,10 @@ std::string DescrN(int i) { return "Descr" + std::to_string(i); }
 
 }  // namespace
 
-// The codes of a primary view by code, for the secondary levels: the first code of each name, sorted.
+// What the secondary levels of one primary view share: its codes by code (the first code of each name,
+// sorted), and the codes of the link query by value, per secondary characteristic. The link query depends
+// only on the primary value and the characteristic, so each level of one characteristic (every value of
+// the level above has one) reads the same rows: they are read once per primary view.
 struct TGestore::IndiceCodici {
   explicit IndiceCodici(const TListaCodici& codici) {
     perCodice.reserve(codici.items().size());
@@ -82,6 +86,7 @@ struct TGestore::IndiceCodici {
     return tutti;
   }
   std::vector<std::pair<std::string_view, TCodMdl*>> perCodice;
+  std::unordered_map<int, std::unordered_map<int, std::vector<TCodMdl*>>> legamiPerCaratt;
 };
 
 namespace {
@@ -201,7 +206,7 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
     int valPrecedente = 0;
     auto chiudiPrimaria = [&] {
       if (attuale == nullptr) return;
-      const IndiceCodici indice(attuale->codici());
+      IndiceCodici indice(attuale->codici());
       AggiungiSecondarieAlternativa(valPrecedente, attuale, nullptr, glbIdP, dm, indice, indice.Tutti(), {valPrecedente});
     };
 
@@ -300,7 +305,7 @@ void TGestore::CaricaInvisibili(TDMMain& dm, int idDatabase) {
     v[TCodMdl::TipoBitMap] = q->FieldByName("TipoBitMap").AsString();
     TCodMdl::Testi t;
     for (int i = 0; i < TCodMdl::NumCampi; ++i) t[static_cast<size_t>(i)] = v[static_cast<size_t>(i)];
-    auto cm = std::make_unique<TCodMdl>(idDatabase, t);
+    auto cm = TCodMdl::Crea(idDatabase, t);
     cm->ha_foto = !q->FieldByName("TipoFoto").AsString().empty();
     cm->ha_scheda = !q->FieldByName("TipoSchedaTecnica").AsString().empty();
     m_ListaCodiciInvisibili.Aggiungi(std::move(cm));
@@ -318,7 +323,7 @@ TVistiPri* TGestore::AggiungiPrimaria(int car, int val, int id, const std::strin
 }
 
 void TGestore::AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVistiSec* pSecPadre, int& glbIdP,
-                                             TDMMain& dm, const IndiceCodici& indice,
+                                             TDMMain& dm, IndiceCodici& indice,
                                              const std::vector<TCodMdl*>& codiciPadre, const std::vector<int>& listaId) {
   if (!IsInMappaCache(ComponiChiaveCache(listaId))) return;
   const auto inizio = Orologio::now();
@@ -358,27 +363,31 @@ void TGestore::AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVi
     pPri->OrdinaPri(dm);
   } else {
     // Codes linked both to a value of the secondary characteristic and to the primary value, by value.
-    std::unordered_map<int, std::vector<TCodMdl*>> perValore;
-    {
+    const int caratt = valori.front().caratt;
+    auto [letti, nuovi] = indice.legamiPerCaratt.try_emplace(caratt);
+    std::unordered_map<int, std::vector<TCodMdl*>>& perValore = letti->second;
+    if (nuovi) {
       std::unique_ptr<TQorQuery2> q = dm.GetQuery();
       q->SQL().SetText("select llower.CodValori, llower.Codice from ((" + aux + "legami llower " + " inner " + " join " +
                        aux + "legami lpri on (llower.Codice=lpri.Codice))" + " inner join " + aux +
                        "valori v on v.Codice = llower.CodValori) " + " where llower.CodCaratt = " +
-                       std::to_string(valori.front().caratt) + " and lpri.CodValori = " + std::to_string(pPri->m_Val) +
+                       std::to_string(caratt) + " and lpri.CodValori = " + std::to_string(pPri->m_Val) +
                        " order by v.Ordine, v.Codice  " + " , llower.Codice");
       q->SetTimeout(120);
       q->OpenForwardOnly();
       std::string scratch;
       for (; !q->Eof(); q->Next()) {
         TCodMdl* cm = indice.Trova(Testo(q->Fields(1).Value(), scratch));
-        if (cm != nullptr && Contiene(codiciPadre, cm->cod())) perValore[static_cast<int>(q->Fields(0).AsInteger())].push_back(cm);
+        if (cm != nullptr) perValore[static_cast<int>(q->Fields(0).AsInteger())].push_back(cm);
       }
     }
     for (const Valore& v : valori) {
       TVista* padre = pSecPadre != nullptr ? static_cast<TVista*>(pSecPadre) : pPri;
       TVistiSec* vista = padre->InsSec(v.caratt, v.codice, ++glbIdP, v.des, v.desLingua, v.trad);
       std::vector<TCodMdl*> codici;
-      if (auto it = perValore.find(v.codice); it != perValore.end()) codici = it->second;
+      if (auto it = perValore.find(v.codice); it != perValore.end())
+        for (TCodMdl* cm : it->second)
+          if (Contiene(codiciPadre, cm->cod())) codici.push_back(cm);
       std::sort(codici.begin(), codici.end(), [](TCodMdl* a, TCodMdl* b) { return a->cod() < b->cod(); });
       codici.erase(std::unique(codici.begin(), codici.end()), codici.end());
       for (TCodMdl* cm : codici) vista->AddCarvalNoCheck(cm);

@@ -72,7 +72,7 @@ void TVistiPri::Init(int carP, int valP, int idP, const std::string& desP, const
 TCodMdl* TVistiPri::AddCarvalNoCheck(TCodMdl::Testi testi, bool haFoto, bool haScheda, bool isGenerico,
                                      bool isFendrix) {
   testi[TCodMdl::Attributo] = TrimView(testi[TCodMdl::Attributo]);
-  auto cm = std::make_unique<TCodMdl>(m_IdListino, testi);
+  auto cm = TCodMdl::Crea(m_IdListino, testi);
   cm->ha_foto = haFoto;
   cm->ha_scheda = haScheda;
   cm->m_isgenerico = isGenerico;

@@ -8,14 +8,14 @@ extern "C" void* CreaListaDiProva(int generici) {
   t[rovan::TCodMdl::Descr] = "Base";
   t[rovan::TCodMdl::DescrizioneOri] = "Base";
   t[rovan::TCodMdl::User1] = "u1";
-  rovan::TCodMdl cm(4, t);
-  cm.ha_scheda = true;
+  auto cm = rovan::TCodMdl::Crea(4, t);
+  cm->ha_scheda = true;
   if (generici != 0) {
     auto* lista = new rovan::TRovanCodiciGenerici;  // owned by its reference count
-    lista->Aggiungi(rovan::GeneraDaCodMdl(cm, nullptr));
+    lista->Aggiungi(rovan::GeneraDaCodMdl(*cm, nullptr));
     return static_cast<rovan::IRovanCodiciGenerici*>(lista);
   }
   auto* lista = new rovan::TRovanCodici;  // owned by its reference count
-  lista->Aggiungi(rovan::GeneraDaCodMdl(cm, nullptr));
+  lista->Aggiungi(rovan::GeneraDaCodMdl(*cm, nullptr));
   return static_cast<rovan::IRovanCodici*>(lista);
 }

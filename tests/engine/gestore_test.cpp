@@ -245,29 +245,38 @@ TEST(CodMdlTest, FieldsViewCodeAndTechnicalNumbers) {
   TCodMdl::Testi t{};
   t[TCodMdl::Cod] = "AB#2";
   t[TCodMdl::Descr] = "descr";
-  TCodMdl cm(3, t);
-  EXPECT_EQ(cm.codview(), "AB");
-  EXPECT_EQ(cm.GetIdListino(), 3);
-  cm.Set(TCodMdl::Cod, "CD");
-  EXPECT_EQ(cm.codview(), "CD");
-  EXPECT_EQ(cm.descr(), "descr");
-  cm.Set(TCodMdl::Descr, cm.cod());  // a value taken from the code's own texts
-  EXPECT_EQ(cm.descr(), "CD");
+  auto cm = TCodMdl::Crea(3, t);
+  EXPECT_EQ(cm->codview(), "AB");
+  EXPECT_EQ(cm->GetIdListino(), 3);
+  cm->Set(TCodMdl::Cod, "CD");  // fits in the code's own block
+  EXPECT_EQ(cm->codview(), "CD");
+  EXPECT_EQ(cm->descr(), "descr");
+  cm->Set(TCodMdl::Descr, cm->cod());  // a value taken from the code's own texts
+  EXPECT_EQ(cm->descr(), "CD");
+  const std::string lunga(300, 'x');
+  cm->Set(TCodMdl::Nota, lunga);  // outgrows it
+  cm->Set(TCodMdl::Descr, cm->Get(TCodMdl::Nota));
+  EXPECT_EQ(cm->descr(), lunga);
+  EXPECT_EQ(cm->cod(), "CD");
+  cm->Set(TCodMdl::Nota, "");
+  cm->Set(TCodMdl::Descr, "d");  // back into the code's own block
+  EXPECT_EQ(cm->descr(), "d");
+  EXPECT_EQ(cm->codview(), "CD");
   struct Case {
     double valore;
     std::optional<std::string_view> atteso;
   } cases[] = {{0.005, std::nullopt}, {-0.01, std::nullopt}, {0.02, "0.02"}, {-72.5, "-72.5"}, {600, "600"}};
   for (const Case& c : cases) {
-    TCodMdl x(0);
-    x.AggCampoTecnicoDouble("Prezzo", c.valore);
-    EXPECT_EQ(x.CampoTecnico("Prezzo"), c.atteso) << c.valore;
+    auto x = TCodMdl::Crea(0);
+    x->AggCampoTecnicoDouble("Prezzo", c.valore);
+    EXPECT_EQ(x->CampoTecnico("Prezzo"), c.atteso) << c.valore;
   }
-  TCodMdl y(0);
-  y.AggCampoTecnicoDouble("XLav", std::nullopt);
-  y.AggCampoTecnicoString("Nota", "");
-  EXPECT_EQ(y.CampoTecnico("XLav"), std::nullopt);
-  EXPECT_EQ(y.CampoTecnico("Nota"), std::nullopt);
-  EXPECT_THROW(y.AggCampoTecnicoString("Altro", "x"), std::invalid_argument);
+  auto y = TCodMdl::Crea(0);
+  y->AggCampoTecnicoDouble("XLav", std::nullopt);
+  y->AggCampoTecnicoString("Nota", "");
+  EXPECT_EQ(y->CampoTecnico("XLav"), std::nullopt);
+  EXPECT_EQ(y->CampoTecnico("Nota"), std::nullopt);
+  EXPECT_THROW(y->AggCampoTecnicoString("Altro", "x"), std::invalid_argument);
 }
 
 TEST(CodMdlTest, ListsOwningAndReferencing) {
@@ -275,9 +284,9 @@ TEST(CodMdlTest, ListsOwningAndReferencing) {
   for (const char* c : {"B", "A", "C"}) {
     TCodMdl::Testi t{};
     t[TCodMdl::Cod] = c;
-    ref.AggiungiRiferimento(owner.Aggiungi(std::make_unique<TCodMdl>(0, t)));
+    ref.AggiungiRiferimento(owner.Aggiungi(TCodMdl::Crea(0, t)));
   }
-  EXPECT_THROW(ref.Aggiungi(std::make_unique<TCodMdl>(0)), std::logic_error);
+  EXPECT_THROW(ref.Aggiungi(TCodMdl::Crea(0)), std::logic_error);
   EXPECT_EQ(ref.TrovaPerCodice("A"), owner.DammiElemento(1));
   EXPECT_EQ(ref.DammiElemento(3), nullptr);
   EXPECT_EQ(ref.DammiElemento(-1), nullptr);

@@ -24,7 +24,7 @@ std::unique_ptr<TCodMdl> Codice(const char* cod) {
   t[TCodMdl::Azioni] = "AB";
   t[TCodMdl::Filtro] = "F=1";
   t[TCodMdl::Attributo] = "#3:NEW";
-  auto cm = std::make_unique<TCodMdl>(2, t);
+  auto cm = TCodMdl::Crea(2, t);
   cm->ha_foto = true;
   cm->m_isgenerico = true;
   return cm;
