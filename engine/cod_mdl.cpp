@@ -131,6 +131,14 @@ TCodMdl* TListaCodici::Aggiungi(std::unique_ptr<TCodMdl> cm) {
   return p;
 }
 
+void TListaCodici::Accoda(TListaCodici& altra) {
+  if (!m_IsPri || !altra.m_IsPri) throw std::logic_error("a referencing code list owns no codes");
+  items_.insert(items_.end(), altra.items_.begin(), altra.items_.end());
+  for (auto& cm : altra.owned_) owned_.push_back(std::move(cm));
+  altra.items_.clear();
+  altra.owned_.clear();
+}
+
 void TListaCodici::AggiungiRiferimento(TCodMdl* cm) { items_.push_back(cm); }
 
 void TListaCodici::Clear() {

@@ -123,6 +123,8 @@ class TListaCodici {
 
   // Appends a code to an owning list, which takes it over (a referencing list throws std::logic_error).
   TCodMdl* Aggiungi(std::unique_ptr<TCodMdl> cm);
+  // Moves every code of the owning list altra to the end of this owning one, leaving altra empty.
+  void Accoda(TListaCodici& altra);
   // Appends a reference to a code owned by another list (the owner outlives this list).
   void AggiungiRiferimento(TCodMdl* cm);
   void Clear();

@@ -184,7 +184,9 @@ class TGestore {
   void AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVistiSec* pSecPadre, int& glbIdP, TDMMain& dm,
                                      IndiceCodici& indice, const std::vector<TCodMdl*>& codiciPadre,
                                      const std::vector<int>& listaId);
-  void CaricaInvisibili(TDMMain& dm, int idDatabase);
+  // Reads the codes linked to no value of the primary characteristic (sql: ComponiSqlInvisibili) into lista.
+  static void LeggiInvisibili(TQorConnection& connessione, const std::string& sql, int lingua, int idDatabase,
+                              TListaCodici& lista);
 
   bool m_MettiCartelleVuote;
   bool m_gestionescheda = true;    // photo and sheet flags are read while true

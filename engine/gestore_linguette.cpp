@@ -24,6 +24,7 @@ bool TGestore::IsLinguettaNascostaDescr(const std::string& desc) const {
 }
 
 bool TGestore::IsLinguettaNascostaId(int id, int idListino) const {
+  if (m_LinguetteNascoste.Count() == 0) return false;  // searches ask for every hit: skip finding the tab
   TVistiPri* pri;
   TVistiSec* sec;
   getLinguettaPerId(id, pri, sec);

@@ -12,6 +12,7 @@
 #include <unordered_map>
 
 #include "engine/gestore.h"
+#include "engine/lettura_affiancata.h"
 #include "platform/text_utils.h"
 #include "platform/ui_services.h"
 #include "plugin/reporting.h"
@@ -195,6 +196,12 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
   try {
     const std::string sql = ComponiSqlPrimarie(dm);
     CaricaMappaCache(dm.m_file_cache);
+    // The codes of no tab depend on nothing the tabs build: they are read alongside, and join the engine
+    // only once the tabs have loaded without error.
+    TListaCodici invisibili(true);
+    TLetturaAffiancata letturaInvisibili(dm, [&, sqlInvisibili = ComponiSqlInvisibili(dm)](TQorConnection& c) {
+      LeggiInvisibili(c, sqlInvisibili, lingua, idDatabase, invisibili);
+    });
     std::unique_ptr<TQorQuery2> q = dm.GetQuery();
     q->SQL().SetText(sql);
     q->SetTimeout(120);
@@ -269,7 +276,8 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
     }
     chiudiPrimaria();
     q->Close();
-    CaricaInvisibili(dm, idDatabase);
+    letturaInvisibili.Attendi();
+    m_ListaCodiciInvisibili.Accoda(invisibili);
   } catch (const std::exception& e) {
     MessageBoxRequest r;
     r.caption = "Listino Elettronico";
@@ -280,10 +288,10 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
   ScriviLog("// TGestore.ripristina_da_tab_new fine " + Trascorso(inizio));
 }
 
-void TGestore::CaricaInvisibili(TDMMain& dm, int idDatabase) {
-  const int lingua = dm.GetIdLingua();
-  std::unique_ptr<TQorQuery2> q = dm.GetQuery();
-  q->SQL().SetText(ComponiSqlInvisibili(dm));
+void TGestore::LeggiInvisibili(TQorConnection& connessione, const std::string& sql, int lingua, int idDatabase,
+                               TListaCodici& lista) {
+  std::unique_ptr<TQorQuery2> q = connessione.GetQuery();
+  q->SQL().SetText(sql);
   q->OpenForwardOnly();
   std::array<TQorField, 10> tradF{q->FieldByName("Descr1"), q->FieldByName("Descr2"), q->FieldByName("Descr3"),
                                   q->FieldByName("Descr4"), q->FieldByName("Descr5"), q->FieldByName("Descr6"),
@@ -308,7 +316,7 @@ void TGestore::CaricaInvisibili(TDMMain& dm, int idDatabase) {
     auto cm = TCodMdl::Crea(idDatabase, t);
     cm->ha_foto = !q->FieldByName("TipoFoto").AsString().empty();
     cm->ha_scheda = !q->FieldByName("TipoSchedaTecnica").AsString().empty();
-    m_ListaCodiciInvisibili.Aggiungi(std::move(cm));
+    lista.Aggiungi(std::move(cm));
   }
 }
 
