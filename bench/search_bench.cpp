@@ -22,15 +22,10 @@ namespace {
 }  // namespace
 
 int main(int argc, char** argv) {
-  long long articoli = 1000000;
-  int runs = 3;
-  std::string dir = "/tmp/rovan-bench";
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string a = argv[i];
-    if (a == "--items") articoli = std::atoll(argv[i + 1]);
-    else if (a == "--runs") runs = std::atoi(argv[i + 1]);
-    else if (a == "--dir") dir = argv[i + 1];
-  }
+  const bench::Opzioni opzioni(argc, argv, {1000000});
+  const long long articoli = opzioni.articoli.back();
+  const int runs = opzioni.runs;
+  const std::string& dir = opzioni.dir;
   std::unique_ptr<TGestore> g = bench::Ripristina(bench::Campione(dir, articoli));
   std::vector<std::string> codici;
   for (const auto& p : g->primarie())

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need. Idempotent; quiet when all are present.
+# Installs the Debian packages the build and the tests need, and any packages named as arguments.
+# Idempotent; quiet when all are present.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,8 @@ packages=(
   libgtest-dev
   libsqlite3-dev unixodbc-dev odbcinst libsqliteodbc
   libjpeg62-turbo-dev libpng-dev
+  nlohmann-json3-dev
+  "$@"
 )
 
 missing=()

@@ -6,6 +6,7 @@
 
 #include "platform/code_page.h"
 #include "platform/text_utils.h"
+#include "plugin/interface_ref.h"
 
 namespace kalvor {
 namespace {
@@ -15,14 +16,8 @@ using rovan::IRovanCodici;
 using rovan::IRovanContainer;
 using rovan::IRovanTree;
 
-// Interfaces handed out with one reference: given back when the holder goes.
-struct Rilascia {
-  void operator()(rovan::IUnknownRovan* p) const {
-    if (p != nullptr) p->Release();
-  }
-};
-using Codici = std::unique_ptr<IRovanCodici, Rilascia>;
-using Blob = std::unique_ptr<IBlob, Rilascia>;
+using Codici = rovan::Rif<IRovanCodici>;
+using Blob = rovan::Rif<IBlob>;
 
 int Numero(const std::string& testo) {
   int n = 0;
@@ -55,13 +50,6 @@ void StampaCodici(IRovanCodici& l) {
   }
 }
 
-// The text of a text blob, without its terminating U+0000.
-std::string TestoBlob(IBlob& b) {
-  std::string testo = rovan::Utf16LeToUtf8(std::string(static_cast<const char*>(b.Data()), b.Size()));
-  if (!testo.empty() && testo.back() == '\0') testo.pop_back();
-  return testo;
-}
-
 }  // namespace
 
 int Sfoglia(IRovanContainer& c, const std::string& comando, const std::vector<std::string>& args) {
@@ -89,7 +77,7 @@ int Sfoglia(IRovanContainer& c, const std::string& comando, const std::vector<st
     if (args.size() == 2) return c.getCompostoDB(codice.c_str(), rovan::Utf8ToAnsi(args[1]).c_str()) == 1 ? 0 : 1;
     Blob b(static_cast<IBlob*>(c.getCompostoDBBlob(codice.c_str())));
     if (!b) return 1;
-    const std::string testo = TestoBlob(*b);
+    const std::string testo = rovan::TestoBlob(*b);
     std::fwrite(testo.data(), 1, testo.size(), stdout);
     return 0;
   }
@@ -104,7 +92,7 @@ int Sfoglia(IRovanContainer& c, const std::string& comando, const std::vector<st
   if (comando == "json") {
     Blob b(static_cast<IBlob*>(c.GetRovanTreeJson()));
     if (!b) return 1;
-    const std::string testo = TestoBlob(*b);
+    const std::string testo = rovan::TestoBlob(*b);
     std::fwrite(testo.data(), 1, testo.size(), stdout);
     return 0;
   }
