@@ -56,6 +56,8 @@ void TGestore::Reset() {
   m_AttualeCodLista = nullptr;
   m_LinguetteTemporanee->Clear();
   m_linguettePreferiti->Clear();
+  m_IndiceTab.Svuota();
+  m_IndiceInvisibili.Svuota();
   m_primarie.clear();
   m_ListaCodiciInvisibili.Clear();
   m_DMMainArray.clear();
@@ -159,9 +161,19 @@ void TGestore::AggiornaDatiCodice(std::string_view cod, std::string_view descr, 
 
 TCodMdl* TGestore::CercaCodice(std::string_view cod, bool suInvisibili) const {
   if (cod.size() > static_cast<size_t>(schema::kLunghezzaCodice)) return nullptr;
-  for (const auto& p : m_primarie)
-    if (TCodMdl* cm = p->TrovaCodice(cod)) return cm;
-  return suInvisibili ? m_ListaCodiciInvisibili.TrovaPerCodice(cod) : nullptr;
+  PreparaIndici();
+  if (TCodMdl* cm = m_IndiceTab.Trova(cod)) return cm;
+  return suInvisibili ? m_IndiceInvisibili.Trova(cod) : nullptr;
+}
+
+void TGestore::PreparaIndici() const {
+  // The tables give what a scan of the primary views in order, then of the invisible codes, would find.
+  if (!m_IndiceTab.Costruito()) {
+    std::vector<const std::vector<TCodMdl*>*> liste;
+    for (const auto& p : m_primarie) liste.push_back(&p->codici().items());
+    m_IndiceTab.Costruisci(liste);
+  }
+  if (!m_IndiceInvisibili.Costruito()) m_IndiceInvisibili.Costruisci({&m_ListaCodiciInvisibili.items()});
 }
 
 void TGestore::ScriviGestJson(JsonLines& lista) const {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/cod_mdl.h"
+#include "engine/indice_codici.h"
 #include "engine/linguette_nascoste.h"
 #include "engine/linguette_temporanee.h"
 #include "engine/pattern.h"
@@ -180,6 +181,8 @@ class TGestore {
   void AggiungiListino(const std::string& connessione, const std::string& fileCache, bool isFendrix);
   TVistiPri* AggiungiPrimaria(int car, int val, int id, const std::string& des, const std::string& desLingua,
                               int idListino, const TTraduzioni& traduzioni, bool isFendrix);
+  // Builds CercaCodice's tables when they are empty.
+  void PreparaIndici() const;
   struct IndiceCodici;
   void AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVistiSec* pSecPadre, int& glbIdP, TDMMain& dm,
                                      IndiceCodici& indice, const std::vector<TCodMdl*>& codiciPadre,
@@ -194,6 +197,9 @@ class TGestore {
   std::vector<std::unique_ptr<TDMMain>> m_DMMainArray;
   std::vector<std::unique_ptr<TVistiPri>> m_primarie;
   TListaCodici m_ListaCodiciInvisibili{true};
+  // CercaCodice's tables of the tabs' codes and of the invisible codes, built on first need from the codes as
+  // they stand. Whatever adds, removes or reorders codes (the restore, Reset) empties them.
+  mutable TIndiceCodici m_IndiceTab, m_IndiceInvisibili;
   std::unordered_set<std::string> m_MappaCache;
   TLinguetteNascoste m_LinguetteNascoste;
   std::unique_ptr<TLinguetteTemporanee> m_LinguetteTemporanee;

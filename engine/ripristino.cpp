@@ -102,6 +102,8 @@ bool Contiene(const std::vector<TCodMdl*>& ordinati, std::string_view cod) {
 }  // namespace
 
 void TGestore::ripristina_da_database() {
+  m_IndiceTab.Svuota();
+  m_IndiceInvisibili.Svuota();
   int glbIdP = -1;
   for (size_t i = 0; i < m_DMMainArray.size(); ++i) {
     TDMMain& dm = *m_DMMainArray[i];
@@ -120,6 +122,7 @@ void TGestore::ripristina_da_database() {
     // Web price lists are read from their XML tree, which this engine does not load yet.
     if (dm.GetTipoListino() != TL_WEB) ripristina_da_tab_new(static_cast<int>(i), glbIdP, dm);
   }
+  PreparaIndici();  // while the codes are fresh in memory, not at the first look-up
 }
 
 void TGestore::CaricaMappaCache(const std::string& file) {

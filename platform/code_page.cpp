@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 namespace rovan {
 namespace {
@@ -18,8 +19,10 @@ constexpr std::string_view kUtf16LeReplacement = "\xFD\xFF";   // U+FFFD
 constexpr std::string_view kAnsiReplacement = "?";
 
 struct CodePageSetting {
+  explicit CodePageSetting(std::string n) : name(std::move(n)) {}
   std::string name;
   bool warned = false;  // the unknown-name warning is written once per setting
+  std::optional<bool> asciiCompatible;  // whether ASCII text reads the same in the code page (found on first need)
 };
 
 CodePageSetting& Setting() {
@@ -122,9 +125,76 @@ std::string Convert(const IconvHandle& cd, std::string_view in, std::string_view
   return out;
 }
 
+bool IsAscii(std::string_view text) {
+  unsigned char any = 0;
+  for (char c : text) any |= static_cast<unsigned char>(c);
+  return any < 0x80;
+}
+
+// Whether text is well-formed UTF-8: then converting it from UTF-8 to UTF-8 gives it back unchanged.
+bool IsValidUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const size_t n = Utf8Skip(text.substr(i));
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    const size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (n != expected || lead < 0xC2 || lead > 0xF4) return false;
+    i += n;
+  }
+  return true;
+}
+
+// Well-formed UTF-8 -> UTF-16LE without iconv: code lists and the JSON tree cross in bulk.
+std::string ValidUtf8ToUtf16Le(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size() * 2);
+  const auto unit = [&out](unsigned u) {
+    out.push_back(static_cast<char>(u & 0xFF));
+    out.push_back(static_cast<char>(u >> 8));
+  };
+  for (size_t i = 0; i < utf8.size();) {
+    const unsigned lead = static_cast<unsigned char>(utf8[i]);
+    const size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    unsigned cp = n == 1 ? lead : lead & (0x7Fu >> n);
+    for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      unit(0xD800 + (cp >> 10));
+      unit(0xDC00 + (cp & 0x3FF));
+    } else {
+      unit(cp);
+    }
+    i += n;
+  }
+  return out;
+}
+
+std::string ConvertNamed(CodePageSetting& setting, bool toAnsi, std::string_view in);
+
+// Most texts are plain ASCII, which every usual code page writes the same way, or UTF-8 going to a UTF-8
+// code page: those cross unchanged without opening a converter.
+bool CrossesUnchanged(CodePageSetting& setting, std::string_view in) {
+  if (setting.name == kUtf8) return IsValidUtf8(in);
+  if (!IsAscii(in)) return false;
+  if (!setting.asciiCompatible) {
+    std::string ascii;
+    for (int c = 1; c < 0x80; ++c) ascii.push_back(static_cast<char>(c));
+    setting.asciiCompatible = ConvertNamed(setting, true, ascii) == ascii && ConvertNamed(setting, false, ascii) == ascii;
+  }
+  return *setting.asciiCompatible;
+}
+
 // An unknown code page name falls back to UTF-8, with one warning, so that text still flows.
 std::string ConvertAnsi(bool toAnsi, std::string_view in) {
   CodePageSetting& setting = Setting();
+  if (CrossesUnchanged(setting, in)) return std::string(in);
+  return ConvertNamed(setting, toAnsi, in);
+}
+
+std::string ConvertNamed(CodePageSetting& setting, bool toAnsi, std::string_view in) {
   const std::string_view replacement = toAnsi ? kAnsiReplacement : kUtf8Replacement;
   // From UTF-8 a rejected character is skipped whole; from ANSI each rejected byte is replaced.
   const SkipLength skip = toAnsi ? Utf8Skip : SingleByteSkip;
@@ -142,13 +212,14 @@ std::string ConvertAnsi(bool toAnsi, std::string_view in) {
 
 const std::string& AnsiCodePage() { return Setting().name; }
 
-void SetAnsiCodePage(const std::string& name) { Setting() = CodePageSetting{name.empty() ? kUtf8 : name}; }
+void SetAnsiCodePage(const std::string& name) { Setting() = CodePageSetting(name.empty() ? kUtf8 : name); }
 
 std::string AnsiToUtf8(std::string_view ansi) { return ConvertAnsi(false, ansi); }
 
 std::string Utf8ToAnsi(std::string_view utf8) { return ConvertAnsi(true, utf8); }
 
 std::string Utf8ToUtf16Le(std::string_view utf8) {
+  if (IsValidUtf8(utf8)) return ValidUtf8ToUtf16Le(utf8);
   return Convert(IconvHandle(kUtf16Le, kUtf8), utf8, kUtf16LeReplacement, Utf8Skip);
 }
 

@@ -180,6 +180,34 @@ TEST_F(NavigazioneTest, VariantCodesAndLookups) {
   EXPECT_EQ(primarie, "Cucine ");
 }
 
+// A code two primary tabs share is found in the first tab in order; codes of no tab come last, only when
+// asked for.
+TEST_F(NavigazioneTest, LookupsFindTheFirstCodeInTabOrder) {
+  kalvor::Host::Instance().SetText(
+      "AliasListino",
+      "provider=sqlite;Database=" +
+          NuovoListino("l.sqlite",
+                       {"insert into valori (Codice, Descrizione, Caratt, Ordine) values (12, 'Cucine', 1, 2),"
+                        " (13, 'Bagni', 1, 1)",
+                        "insert into composti (Codice, Modello, DescrEstesa) values ('D', '_', 'Doppio'),"
+                        " ('S', '_', 'Solo'), ('INV', '_', 'Senza tab')",
+                        "insert into legami (Codice, Modello, CodCaratt, CodValori) values ('D', '_', 1, 12),"
+                        " ('D', '_', 1, 13), ('S', '_', 1, 12)"}));
+  TGestore g(false);
+  g.ripristina_da_database();
+  ASSERT_EQ(g.primarie().size(), 2u);
+  ASSERT_EQ(g.primarie()[0]->m_Val, 13);
+  EXPECT_EQ(g.CercaCodice("D", false), g.primarie()[0]->TrovaCodice("D"));
+  EXPECT_NE(g.CercaCodice("D", false), g.primarie()[1]->TrovaCodice("D"));
+  EXPECT_EQ(g.CercaCodice("S", false), g.primarie()[1]->TrovaCodice("S"));
+  EXPECT_EQ(g.CercaCodice("INV", false), nullptr);
+  ASSERT_NE(g.CercaCodice("INV", true), nullptr);
+  EXPECT_EQ(g.CercaCodice("INV", true)->descr(), "Senza tab");
+  EXPECT_EQ(g.CercaCodice("d", true), nullptr);  // exact, case included
+  g.Reset();
+  EXPECT_EQ(g.CercaCodice("D", true), nullptr);
+}
+
 TEST_F(NavigazioneTest, TemporaryAndFavouriteTabsAsCurrentTab) {
   auto g = Motore();
   const int cartella = g->AddLinguettaTemporanea("Scelti", -1);

@@ -91,6 +91,17 @@ TEST(Utf16LeTest, ConvertsBothWaysWithoutByteOrderMark) {
 
 TEST(Utf16LeTest, ReplacesInvalidInput) {
   EXPECT_EQ(Utf8ToUtf16Le("a\xFF"), "a\0\xFD\xFF"s);
+  // Ill-formed sequences that look almost right: one replacement per maximal ill-formed part.
+  const std::string r = "\xFD\xFF";
+  const Both malformed[] = {
+      {"\xED\xA0\x80", r + r + r},  // an encoded surrogate
+      {"\xC0\xAF", r + r},          // overlong
+      {"\xF4\x90\x80\x80", r + r + r + r},  // beyond U+10FFFF
+      {"x\xE2\x82", "x\0"s + r},    // cut short at the end
+  };
+  for (const Both& c : malformed) EXPECT_EQ(Utf8ToUtf16Le(c.utf8), c.ansi) << testing::PrintToString(c.utf8);
+  SetAnsiCodePage("");
+  EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80" "a"), "???a");
   EXPECT_EQ(Utf16LeToUtf8("A\0B"s), "A");                       // odd trailing byte dropped
   EXPECT_EQ(Utf16LeToUtf8("\x3D\xD8" "A\0"s), "\uFFFD" "A");      // lone high surrogate
   EXPECT_EQ(Utf16LeToUtf8("A\0\x00\xDE"s), "A\uFFFD");            // lone low surrogate
