@@ -6,17 +6,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "tests/c_check.h"
-
-typedef int32_t (*GetInstance)(const char*, void**);
-typedef int32_t (*Intero)(void*);
-typedef int32_t (*InteroT)(void*, const char*);
-typedef void* (*Oggetto)(void*);
-typedef void* (*OggettoI)(void*, int32_t);
-typedef void* (*OggettoII)(void*, int32_t, int32_t);
-typedef void* (*OggettoT)(void*, const char*);
-typedef const char* (*TestoI)(void*, int32_t);
-typedef const char* (*Testo)(void*);
+#include "tests/plugin/c_host.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
@@ -39,13 +29,8 @@ int main(int argc, char** argv) {
   CHECK(radice != 0);
   CHECK(((Intero)Slot(radice, 3))(radice) == -1);
   CHECK(((Intero)Slot(radice, 6))(radice) == 10);
-  /* Down to the first leaf, remembering the parent's id. */
-  void* nodo = ((OggettoI)Slot(radice, 7))(radice, 0);
   int32_t padre = -1;
-  while (((Intero)Slot(nodo, 6))(nodo) > 0) {
-    padre = ((Intero)Slot(nodo, 3))(nodo);
-    nodo = ((OggettoI)Slot(nodo, 7))(nodo, 0);
-  }
+  void* nodo = PrimaFoglia(((OggettoI)Slot(radice, 7))(radice, 0), &padre);
   CHECK(strcmp(((Testo)Slot(nodo, 5))(nodo), "30 cm") == 0); /* GetDescrNodo, UTF-8 */
 
   void* codici = ((OggettoII)Slot(container, 4))(container, padre, ((Intero)Slot(nodo, 3))(nodo));
