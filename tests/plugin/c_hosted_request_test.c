@@ -5,7 +5,6 @@
  * leaf and lists its codes, makes a temporary tab holding one of them and loads favourites from a file by
  * command lines, finds both in the refreshed tree, fetches a definition blob and releases everything, every
  * call by slot number. */
-#include <dlfcn.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <string.h>
@@ -48,16 +47,12 @@ int main(int argc, char** argv) {
   CHECK(kalvor_configure_host("missing.ini", errore, sizeof errore) == -1);
   CHECK(strcmp(errore, "no such file: missing.ini") == 0);
 
-  void* lib = dlopen(ROVAN_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-  CHECK(lib != 0);
-  if (!lib) return CHECK_SUMMARY();
-  GetInstance get = (GetInstance)dlsym(lib, "get_InstanceByName");
-
+  void* lib = 0;
+  GetInstance get = CaricaPlugin(&lib);
+  if (!get) return CHECK_SUMMARY();
   void* rovan = 0;
-  void* container = 0;
-  CHECK(get("IRovan.1", &rovan) == 0);          /* container mode stays off: the host names the price list */
-  CHECK(((Intero)Slot(rovan, 4))(rovan) == 1);  /* createRovan2 */
-  CHECK(get("IRovanContainer.7", &container) == 0);
+  void* container = Contenitore(get, "IRovan.1", &rovan); /* container mode off: the host names the price list */
+  if (!container) return CHECK_SUMMARY();
 
   void* radice = ((Oggetto)Slot(container, 3))(container); /* GetRovanTree */
   CHECK(radice != 0);
@@ -111,12 +106,7 @@ int main(int argc, char** argv) {
   CHECK(strcmp(UnicoCodice(container, 100000, trovato, sizeof trovato), codice) == 0);
   CHECK(strcmp(UnicoCodice(container, 200001, trovato, sizeof trovato), codice) == 0);
 
-  void* blob = ((OggettoT)Slot(container, 48))(container, codice); /* getCompostoDBBlob */
-  CHECK(blob != 0);
-  if (blob) {
-    CHECK(((Intero)Slot(blob, 6))(blob) > 2); /* Size: lines and the terminating zero */
-    CHECK(((Intero)Slot(blob, 2))(blob) == 0);
-  }
+  ControllaDefinizione(container, codice);
   CHECK(((Intero)Slot(codici, 2))(codici) == 0);
   CHECK(((Intero)Slot(container, 2))(container) == 0); /* outside container mode the host holds the only one */
 
