@@ -4,6 +4,7 @@
 // not recognised, not possible or not done, other values as each action says; answers also go out
 // through host variables and through events of IRovanEvent, which reach the host's sink.
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -105,14 +106,15 @@ int32_t AggiornaFinestra(const Contesto&) {
   return 0;
 }
 
-// The host rebuilds its tree: event 4 for the reduced refresh, 3 for the full one.
+// The host is told to rebuild its tree: event 4 for exactly "aggiorna_albero_k4_rid", 3 for any other verb
+// of the prefix.
 int32_t AggiornaAlbero(const Contesto& c) {
   Evento(c.riga.verbo() == "aggiorna_albero_k4_rid" ? 4 : 3);
   return 0;
 }
 
-// The engine reads the host's filter options again; the host is told to refresh unless it is loading,
-// when it refreshes anyway at the end.
+// The engine reads the host's filter options again; the host is told to refresh (event 3) unless the status
+// sink reports that it is loading.
 int32_t SettaFiltro(const Contesto& c) {
   c.gestore.SettaFiltro();
   if (!StatusSink().loadingOrder()) Evento(3);
