@@ -96,22 +96,6 @@ std::string TLinguetteTemporanee::GetNomeFile() const {
 
 namespace {
 
-// Field k (from 0) of a "|"-separated line; empty when the line has fewer fields.
-std::string_view Campo(std::string_view riga, int k) {
-  for (; k > 0; --k) {
-    const size_t p = riga.find('|');
-    if (p == std::string_view::npos) return {};
-    riga.remove_prefix(p + 1);
-  }
-  return riga.substr(0, riga.find('|'));
-}
-
-// A number field, blanks trimmed; 0 when it is not a number.
-int CampoIntero(std::string_view riga, int k) {
-  int valore = 0;
-  return TryParseInt(TrimView(Campo(riga, k)), valore) ? valore : 0;
-}
-
 // The lines of a text file without their line ends and without a leading byte-order mark; nothing when
 // the file cannot be opened.
 std::optional<std::vector<std::string>> LeggiRighe(const std::string& nomeFile) {
@@ -151,15 +135,16 @@ void TLinguetteTemporanee::CaricaDaFile(const std::string& nomeFile) {
   if (!righe) return;
   auto riga = righe->begin();
   for (int atteso = 1; riga != righe->end() && *riga != "CODICI"; ++riga) {
-    const int id = CampoIntero(*riga, 0);
+    const int id = FieldInt(*riga, '|', 0);
     if (id == 0) continue;  // the saved root
     if (id != atteso) return;
-    Add(Trim(Campo(*riga, 2)), std::max(CampoIntero(*riga, 1), 0));
+    Add(Trim(FieldView(*riga, '|', 2)), std::max(FieldInt(*riga, '|', 1), 0));
     ++atteso;
   }
   if (riga == righe->end()) return;
   for (++riga; riga != righe->end(); ++riga) {
-    if (TCodMdl* cm = m_Gestore->CercaCodice(TrimView(Campo(*riga, 1)), true)) AddCodice(CampoIntero(*riga, 0), cm);
+    if (TCodMdl* cm = m_Gestore->CercaCodice(TrimView(FieldView(*riga, '|', 1)), true))
+      AddCodice(FieldInt(*riga, '|', 0), cm);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/text_utils.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace rovan {
@@ -65,6 +66,41 @@ bool TryParseInt(std::string_view s, int& value) {
   if (v > INT32_MAX || v < INT32_MIN) return false;
   value = static_cast<int>(v);
   return true;
+}
+
+std::string_view FieldView(std::string_view text, char sep, int k) {
+  for (; k > 0; --k) {
+    const size_t p = text.find(sep);
+    if (p == std::string_view::npos) return {};
+    text.remove_prefix(p + 1);
+  }
+  return text.substr(0, text.find(sep));
+}
+
+int FieldInt(std::string_view text, char sep, int k) {
+  int value = 0;
+  return TryParseInt(TrimView(FieldView(text, sep, k)), value) ? value : 0;
+}
+
+std::string CommaText(const std::vector<std::string>& items) {
+  std::string out;
+  for (const std::string& item : items) {
+    if (&item != &items.front()) out += ',';
+    const bool quote = std::any_of(item.begin(), item.end(), [](char c) {
+      return static_cast<unsigned char>(c) <= ' ' || c == ',' || c == '"';
+    });
+    if (!quote) {
+      out += item;
+      continue;
+    }
+    out += '"';
+    for (char c : item) {
+      if (c == '"') out += '"';
+      out += c;
+    }
+    out += '"';
+  }
+  return out;
 }
 
 }  // namespace rovan

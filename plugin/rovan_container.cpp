@@ -40,10 +40,7 @@ int32_t ROVAN_STDCALL TRovanContainer::Release() {
 }
 
 // ---- Not built yet --------------------------------------------------------------------------------------
-// The command dispatcher, generic codes and the editing operations answer their failure value until they
-// are built.
-
-int32_t ROVAN_STDCALL TRovanContainer::Command(const char*) { return 0; }
+// Generic codes and the editing operations answer their failure value until they are built.
 
 // ---- Generic codes ------------------------------------------------------------------------------------
 

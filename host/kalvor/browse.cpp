@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "platform/code_page.h"
 #include "platform/text_utils.h"
@@ -50,20 +51,43 @@ void StampaCodici(IRovanCodici& l) {
   }
 }
 
+// The codes of a tab (idSec negative: idPri names any tab), printed; the exit status.
+int ElencaCodici(IRovanContainer& c, int idPri, int idSec) {
+  Codici l(static_cast<IRovanCodici*>(c.GetRovanCodici(idPri, idSec)));
+  if (!l) return 1;
+  StampaCodici(*l);
+  return 0;
+}
+
+// The tab of a path, found as a host finds it: "setta_cartella PATH" answers with event 5 and the tab id
+// (-1 when no tab has that path).
+std::optional<int> IdPerPath(IRovanContainer& c, EventSink& eventi, const std::string& path) {
+  eventi.Clear();
+  c.Command(rovan::Utf8ToAnsi("setta_cartella " + path).c_str());
+  const std::optional<std::string> risposta = eventi.Last(5);
+  int id = -1;
+  if (!risposta || !rovan::TryParseInt(*risposta, id) || id < 0) return std::nullopt;
+  return id;
+}
+
 }  // namespace
 
-int Sfoglia(IRovanContainer& c, const std::string& comando, const std::vector<std::string>& args) {
+int Sfoglia(IRovanContainer& c, EventSink& eventi, const std::string& comando, const std::vector<std::string>& args) {
   auto* radice = static_cast<IRovanTree*>(c.GetRovanTree());
   if (comando == "tree") {
     if (radice == nullptr) return 1;
     for (IRovanTree* f = radice->PrimoFiglio(); f != nullptr; f = radice->ProssimoFiglio()) StampaNodo(f, 0);
     return 0;
   }
-  if (comando == "codes" && (args.size() == 1 || args.size() == 2)) {
-    Codici l(static_cast<IRovanCodici*>(c.GetRovanCodici(Numero(args[0]), args.size() == 2 ? Numero(args[1]) : -1)));
-    if (!l) return 1;
-    StampaCodici(*l);
-    return 0;
+  if (comando == "codes" && (args.size() == 1 || args.size() == 2))
+    return ElencaCodici(c, Numero(args[0]), args.size() == 2 ? Numero(args[1]) : -1);
+  if (comando == "codes-path" && args.size() == 1) {
+    const std::optional<int> id = IdPerPath(c, eventi, args[0]);
+    if (!id) {
+      std::fprintf(stderr, "kalvor: no tab has the path %s\n", args[0].c_str());
+      return 1;
+    }
+    return ElencaCodici(c, *id, -1);
   }
   if (comando == "find" && !args.empty()) {
     const bool suDescrizioni = args.size() > 1 && args[1] == "--descrizioni";
@@ -97,7 +121,9 @@ int Sfoglia(IRovanContainer& c, const std::string& comando, const std::vector<st
     return 0;
   }
   if (comando == "command" && args.size() == 1) {
+    eventi.Clear();
     const int32_t esito = c.Command(rovan::Utf8ToAnsi(args[0]).c_str());
+    for (const EventSink::Event& e : eventi.events()) std::printf("event %d: %s\n", e.type, e.text.c_str());
     std::printf("%d\n", esito);
     return 0;
   }

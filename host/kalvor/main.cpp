@@ -5,10 +5,11 @@
 //
 //   kalvor [--host FILE] [--listino CONNECTION] [COMMAND [ARGS]]
 //
-// COMMAND is info (the default: the interfaces obtained), tree, codes ID [ID2], find PATTERN
-// [--descrizioni], item CODE [FILE], image CODE FILE [W H], json or command "LINE" (see browse.h).
+// COMMAND is info (the default: the interfaces obtained), tree, codes ID [ID2], codes-path PATH, find
+// PATTERN [--descrizioni], item CODE [FILE], image CODE FILE [W H], json or command "LINE" (see browse.h).
 // --host FILE (or the environment variable KALVOR_HOST) names the host's settings file (see
-// host_config.h): with it the plug-in takes its price lists and switches from the host's variables.
+// host/motore/host_config.h): with it the plug-in takes its price lists and switches from the host's
+// variables.
 // --listino CONNECTION (a connection string or an SQLite file) opens that price list as a host in
 // container mode does (IRovan.apriListino). ROVAN_PLUGIN overrides where the plug-in is looked for
 // (default: ../lib/librovan.so beside this program).
@@ -18,9 +19,10 @@
 #include <vector>
 
 #include "host/kalvor/browse.h"
-#include "host/kalvor/host_config.h"
-#include "host/rovan/connection_argument.h"
+#include "host/kalvor/event_sink.h"
+#include "host/motore/host_config.h"
 #include "host/motore/motore_host.h"
+#include "host/rovan/connection_argument.h"
 #include "platform/code_page.h"
 #include "platform/dynamic_library.h"
 #include "platform/system_paths.h"
@@ -31,16 +33,35 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: kalvor [--host FILE] [--listino CONNECTION] [info | tree | codes ID [ID2] | find PATTERN "
-               "[--descrizioni] | item CODE [FILE] | image CODE FILE [W H] | json | command \"LINE\"]\n");
+               "usage: kalvor [--host FILE] [--listino CONNECTION] [info | tree | codes ID [ID2] | codes-path PATH\n"
+               "              | find PATTERN [--descrizioni] | item CODE [FILE] | image CODE FILE [W H] | json\n"
+               "              | command \"LINE\"]\n");
   return 2;
 }
+
+// The host's sink, set on IRovanEvent while a command runs and taken back before the sink goes.
+class SinkImpostato {
+ public:
+  SinkImpostato(rovan::IRovanEvent& evento, kalvor::EventSink& sink) : evento_(evento) { evento_.SetSink(&sink); }
+  ~SinkImpostato() { evento_.SetSink(nullptr); }
+  SinkImpostato(const SinkImpostato&) = delete;
+  SinkImpostato& operator=(const SinkImpostato&) = delete;
+
+ private:
+  rovan::IRovanEvent& evento_;
+};
 
 // Opens a container the way the design application does and runs a browsing command in it.
 int Comando(const rovan::DynamicLibrary& plugin, const std::string& listino, const std::string& comando,
             const std::vector<std::string>& args) {
   auto get = plugin.Function<rovan::TGetInstanceByName>("get_InstanceByName");
   void* obj = nullptr;
+  get("IRovanEvent", &obj);
+  auto* evento = static_cast<rovan::IRovanEvent*>(obj);
+  if (evento == nullptr) return 1;
+  kalvor::EventSink eventi;
+  const SinkImpostato sink(*evento, eventi);
+  obj = nullptr;
   // A host that names the price list itself works in container mode; otherwise the aliases decide.
   get(listino.empty() ? "IRovan.1" : "IRovan", &obj);
   auto* rovan = static_cast<rovan::IRovan*>(obj);
@@ -53,7 +74,7 @@ int Comando(const rovan::DynamicLibrary& plugin, const std::string& listino, con
   if (!listino.empty()) rovan->apriListino(rovan::Utf8ToAnsi(rovan::cli::Connessione(listino)).c_str());
   int esito = 1;
   try {
-    esito = kalvor::Sfoglia(*container, comando, args);
+    esito = kalvor::Sfoglia(*container, eventi, comando, args);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kalvor: %s\n", e.what());
   }

@@ -22,7 +22,9 @@
 
 #include "plugin/ItfKalvor.h"
 
+#ifndef KALVOR_API
 #define KALVOR_API __attribute__((visibility("default")))
+#endif
 
 // The host's lookup function, as the plug-in finds it with dlsym.
 //   name: an interface name, compared exactly (case-sensitive).
@@ -197,6 +199,7 @@ class KALVOR_API Host {
   HostState& state_;
 };
 
-// The command-line host describes all of this in its settings file: see host/kalvor/host_config.h.
+// A settings file describes all of this for the command-line host and for hosts written in C: see
+// host/motore/host_config.h.
 
 }  // namespace kalvor

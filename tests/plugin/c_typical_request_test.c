@@ -1,35 +1,20 @@
 /* The typical request of a host written in C, on a sample price list (path given as the argument): the
  * host switches container mode on, obtains a container, opens the price list, walks the tree to a leaf,
  * lists its codes, fetches a definition as a blob and releases everything, every call by slot number. */
-#include <dlfcn.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <string.h>
 
-#include "tests/c_check.h"
-
-typedef int32_t (*GetInstance)(const char*, void**);
-typedef int32_t (*Intero)(void*);
-typedef int32_t (*InteroT)(void*, const char*);
-typedef void* (*Oggetto)(void*);
-typedef void* (*OggettoI)(void*, int32_t);
-typedef void* (*OggettoII)(void*, int32_t, int32_t);
-typedef void* (*OggettoT)(void*, const char*);
-typedef const char* (*TestoI)(void*, int32_t);
-typedef const char* (*Testo)(void*);
+#include "tests/plugin/c_host.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
-  void* lib = dlopen(ROVAN_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-  CHECK(lib != 0);
-  if (!lib) return CHECK_SUMMARY();
-  GetInstance get = (GetInstance)dlsym(lib, "get_InstanceByName");
-
+  void* lib = 0;
+  GetInstance get = CaricaPlugin(&lib);
+  if (!get) return CHECK_SUMMARY();
   void* rovan = 0;
-  void* container = 0;
-  CHECK(get("IRovan", &rovan) == 0);
-  CHECK(((Intero)Slot(rovan, 4))(rovan) == 1); /* createRovan2 */
-  CHECK(get("IRovanContainer.7", &container) == 0);
+  void* container = Contenitore(get, "IRovan", &rovan);
+  if (!container) return CHECK_SUMMARY();
 
   char connessione[1024];
   snprintf(connessione, sizeof connessione, "provider=sqlite;Database=%s", argv[1]);
@@ -39,13 +24,8 @@ int main(int argc, char** argv) {
   CHECK(radice != 0);
   CHECK(((Intero)Slot(radice, 3))(radice) == -1);
   CHECK(((Intero)Slot(radice, 6))(radice) == 10);
-  /* Down to the first leaf, remembering the parent's id. */
-  void* nodo = ((OggettoI)Slot(radice, 7))(radice, 0);
   int32_t padre = -1;
-  while (((Intero)Slot(nodo, 6))(nodo) > 0) {
-    padre = ((Intero)Slot(nodo, 3))(nodo);
-    nodo = ((OggettoI)Slot(nodo, 7))(nodo, 0);
-  }
+  void* nodo = PrimaFoglia(((OggettoI)Slot(radice, 7))(radice, 0), &padre);
   CHECK(strcmp(((Testo)Slot(nodo, 5))(nodo), "30 cm") == 0); /* GetDescrNodo, UTF-8 */
 
   void* codici = ((OggettoII)Slot(container, 4))(container, padre, ((Intero)Slot(nodo, 3))(nodo));
@@ -57,12 +37,7 @@ int main(int argc, char** argv) {
   CHECK(strncmp(codice, "CU-BAS-030-", 11) == 0);
   CHECK(strcmp(((TestoI)Slot(codici, 3))(codici, quanti), "") == 0); /* out of range */
 
-  void* blob = ((OggettoT)Slot(container, 48))(container, codice); /* getCompostoDBBlob */
-  CHECK(blob != 0);
-  if (blob) {
-    CHECK(((Intero)Slot(blob, 6))(blob) > 2); /* Size: lines and the terminating zero */
-    CHECK(((Intero)Slot(blob, 2))(blob) == 0);
-  }
+  ControllaDefinizione(container, codice);
   CHECK(((Intero)Slot(codici, 2))(codici) == 0);
   CHECK(((Intero)Slot(container, 2))(container) == 1); /* the primary container's extra reference stays */
 

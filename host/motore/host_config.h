@@ -1,4 +1,5 @@
-// Configures the substitute host from a settings file, for the command-line host.
+// Configures the substitute host from a settings file, for the command-line host and for hosts written in C,
+// which cannot reach the C++ configuration class kalvor::Host.
 //
 // Sections and keys (names compare case-insensitively, values are trimmed):
 //   [Paths]        Base=<folder>  DocRoot=<folder>  IniFile=<file>
@@ -44,12 +45,32 @@
 //   Link=1,3
 #pragma once
 
+#ifdef __cplusplus
+#include <cstdint>
 #include <string>
+extern "C" {
+#else
+#include <stdint.h>
+#endif
+
+#ifndef KALVOR_API
+#define KALVOR_API __attribute__((visibility("default")))
+#endif
+
+// Applies the file to the substitute host (on top of what it holds), for a host written in C. Returns 0 on
+// success, -1 when the file is missing or malformed. error receives what was wrong (ConfigureHost's text;
+// empty on success), cut to error_size - 1 bytes and always terminated; nothing is written when error is
+// null or error_size is not positive.
+KALVOR_API int32_t kalvor_configure_host(const char* file_name, char* error, int32_t error_size);
+
+#ifdef __cplusplus
+}
 
 namespace kalvor {
 
-// Applies the file to kalvor::Host (on top of what it holds). Returns an empty text on success, else what was wrong (the first
-// malformed line); a missing file is an error.
-std::string ConfigureHost(const std::string& fileName);
+// Applies the file to kalvor::Host (on top of what it holds). Returns an empty text on success, else what was
+// wrong (the first malformed line); a missing file is an error.
+KALVOR_API std::string ConfigureHost(const std::string& fileName);
 
 }  // namespace kalvor
+#endif

@@ -1,4 +1,4 @@
-#include "host/kalvor/host_config.h"
+#include "host/motore/host_config.h"
 
 #include <array>
 #include <filesystem>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/motore/motore_host.h"
+#include "host/text_buffer.h"
 #include "platform/profile_file.h"
 #include "platform/text_utils.h"
 
@@ -240,3 +241,14 @@ std::string ConfigureHost(const std::string& fileName) {
 }
 
 }  // namespace kalvor
+
+int32_t kalvor_configure_host(const char* file_name, char* error, int32_t error_size) {
+  std::string wrong;
+  try {
+    wrong = kalvor::ConfigureHost(std::string(kalvor::TextOf(file_name)));
+  } catch (const std::exception& e) {  // no exception crosses into a C caller
+    wrong = e.what();
+  }
+  kalvor::CopyToBuffer(wrong, error, error_size);
+  return wrong.empty() ? 0 : -1;
+}

@@ -1,4 +1,4 @@
-#include "host/kalvor/host_config.h"
+#include "host/motore/host_config.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +153,36 @@ TEST_F(HostConfigTest, ReportsTheFirstMalformedEntry) {
   };
   for (const Case& c : cases) EXPECT_EQ(ConfigureHost(Write(c.text)), c.error) << c.text;
   EXPECT_EQ(ConfigureHost(folder_.File("missing.ini")), "no such file: " + folder_.File("missing.ini"));
+}
+
+// The entry point for hosts written in C: the same reader, its outcome as a code and a text in the
+// caller's buffer.
+TEST_F(HostConfigTest, CEntryPointReportsInTheCallersBuffer) {
+  const std::string good = Write("[Variables]\nAliasListino=T:provider=sqlite;Database=%BASE%/a.sqlite\n");
+  const std::string missing = folder_.File("missing.ini");
+  struct Case {
+    std::string file;
+    int32_t size;  // of the buffer handed in
+    int32_t result;
+    std::string error;  // what the buffer holds afterwards
+  } cases[] = {
+      {good, 64, 0, ""},
+      {missing, 256, -1, "no such file: " + missing},
+      {missing, 8, -1, "no such"},  // cut to the buffer, still terminated
+      {missing, 1, -1, ""},
+      {missing, 0, -1, "untouched"},
+  };
+  for (const Case& c : cases) {
+    std::string buffer = "untouched";
+    buffer.resize(300, 'x');
+    buffer[9] = '\0';
+    EXPECT_EQ(kalvor_configure_host(c.file.c_str(), buffer.data(), c.size), c.result) << c.file << " " << c.size;
+    EXPECT_EQ(std::string(buffer.c_str()), c.error) << c.file << " " << c.size;
+  }
+  EXPECT_EQ(kalvor_configure_host(missing.c_str(), nullptr, 10), -1);  // no buffer: only the code
+  EXPECT_EQ(kalvor_configure_host(nullptr, nullptr, 0), -1);
+  ASSERT_NE(Host::Instance().Find("AliasListino"), nullptr);
+  EXPECT_STREQ(Host::Instance().Find("AliasListino")->valore.testo, "provider=sqlite;Database=%BASE%/a.sqlite");
 }
 
 }  // namespace
