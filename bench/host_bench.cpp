@@ -15,7 +15,7 @@
 //   definitions    getCompostoDBBlob of 1000 random codes         their CmpBlob read through sqlite3
 //   thumbnails     getImmagineDBBlobTipo, PNG 128 x 96, of 100    the same pictures read through sqlite3, scaled and
 //                  pictures                                       written as PNG by ImageMagick (MagickWand)
-//   memory         peak resident memory the first restore adds,   the text bytes a code list shows per code
+//   memory         peak resident memory the first restore adds,   the bytes of the fields the engine keeps per code
 //                  per code; and the anonymous memory still
 //                  resident after it (the mapped file left out)
 //
@@ -182,23 +182,32 @@ std::vector<Voce> LeggiLista(IRovanCodici& l) {
   return voci;
 }
 
-// The bytes of the texts the engine keeps for entry i, as far as a code list shows them: the code, the
-// description in the active and in the base language, filter, actions, attribute, the five user fields
-// and the ten translations. The list does not show the auxiliary filter, the picture kind and the eleven
-// technical fields, so the figure is somewhat below what the engine keeps and the memory ratio errs
-// against us. The view code is not counted: the engine derives it from the code.
-long long ByteTesti(IRovanCodici& l, int32_t i) {
-  long long n = 0;
-  for (const char* testo : {l.Codice(i), l.Desc(i), l.Filtro(i), l.Azioni(i), l.Attributo(i)}) n += std::strlen(testo);
-  for (int32_t u = 1; u <= 5; ++u) n += std::strlen(l.GetUserData(i, u));
-  for (int32_t t = 0; t <= 10; ++t) n += std::strlen(l.Traduzione(i, t));
-  return n;
+// The bytes of the fields the engine keeps per code of a tab, read from the restore's primary query (one row
+// per code): the code, the description, the three parts of the filter, the auxiliary filter, the actions,
+// the technical fields (numbers in their text form), the user fields, the translations, the attribute and
+// the picture kind. The description is counted once, though the engine also keeps it as the base one.
+struct CampiTenuti {
+  long long codici = 0;
+  double bytePerCodice = 0;
+};
+
+CampiTenuti ByteCampiTenuti(const std::string& file, const std::string& sql) {
+  static constexpr int kTenute[] = {2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+                                    24, 25, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 49, 50};
+  SqliteDb db = bench::ApriInLettura(file);
+  SqliteStmt stmt = PrepareSqlite(db.get(), sql);
+  long long byte = 0, codici = 0;
+  while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
+    if (sqlite3_column_type(stmt.get(), 2) == SQLITE_NULL) continue;  // an empty tab
+    ++codici;
+    for (int c : kTenute) byte += sqlite3_column_type(stmt.get(), c) == SQLITE_NULL ? 0 : sqlite3_column_bytes(stmt.get(), c);
+  }
+  return {codici, codici > 0 ? static_cast<double>(byte) / static_cast<double>(codici) : 0};
 }
 
 // Every code of the tree, read tab by tab through the code lists as a host would, with their text bytes.
 struct Catalogo {
   std::vector<std::string> codici;
-  long long byteTesti = 0;
 };
 
 Catalogo LeggiCatalogo(IRovanContainer& c, const std::vector<Nodo>& nodi) {
@@ -207,7 +216,6 @@ Catalogo LeggiCatalogo(IRovanContainer& c, const std::vector<Nodo>& nodi) {
     Rif<IRovanCodici> l = CodiciDi(c, *foglia);
     for (int32_t i = 0; i < l->Count(); ++i) {
       catalogo.codici.push_back(Copia(l->Codice(i)));
-      catalogo.byteTesti += ByteTesti(*l, i);
     }
   }
   if (catalogo.codici.empty()) throw std::runtime_error("the tree lists no codes");
@@ -272,13 +280,15 @@ int MisuraDimensione(long long articoli, const bench::Opzioni& o) {
   progresso("reading every code list");
   Catalogo catalogo = LeggiCatalogo(c, nodi);
   {
-    const auto codici = static_cast<double>(catalogo.codici.size());
-    const double testo = static_cast<double>(catalogo.byteTesti) / codici;
-    Riporta(Riga::Memoria, static_cast<double>(piccoDopo - piccoPrima) / codici, testo,
-            std::to_string(catalogo.codici.size()) + " codes; peak resident " + Mb(static_cast<double>(piccoPrima)) + " before the restore, " +
-                Mb(static_cast<double>(piccoDopo)) + " after, of which " + Mb(static_cast<double>(mappati)) +
-                " file-backed at the end (libraries, the mapped price list); bare: text bytes a code list shows per code");
-    Riporta(Riga::MemoriaAnonima, static_cast<double>(anonimi - anonimiPrima) / codici, testo,
+    const std::string sqlPrimarie = bench::SqlPrimarie(file);
+    const CampiTenuti campi = ByteCampiTenuti(file, sqlPrimarie);
+    const auto codici = static_cast<double>(campi.codici);
+    Riporta(Riga::Memoria, static_cast<double>(piccoDopo - piccoPrima) / codici, campi.bytePerCodice,
+            std::to_string(campi.codici) + " codes in tabs; peak resident " + Mb(static_cast<double>(piccoPrima)) +
+                " before the restore, " + Mb(static_cast<double>(piccoDopo)) + " after, of which " +
+                Mb(static_cast<double>(mappati)) +
+                " file-backed at the end (libraries, the mapped price list); bare: bytes of the fields the engine keeps per code");
+    Riporta(Riga::MemoriaAnonima, static_cast<double>(anonimi - anonimiPrima) / codici, campi.bytePerCodice,
             "resident anonymous memory " + Mb(static_cast<double>(anonimiPrima)) + " before the restore, " +
                 Mb(static_cast<double>(anonimi)) + " after");
   }

@@ -11,9 +11,25 @@
 
 namespace rovan {
 
-TCodiceListino::TCodiceListino(int idListino, TDMMain* dm) : m_id_listino(idListino), m_dm(dm) {}
+TCodiceListino::TCodiceListino(const TCodMdl& cm, TDMMain* dm)
+    : m_ha_scheda(cm.ha_scheda),
+      m_ha_foto(cm.ha_foto),
+      m_id_listino(cm.GetIdListino()),
+      m_isgenerico(cm.m_isgenerico),
+      m_isfendrix(cm.m_isfendrix),
+      m_testi(cm.Copia()),
+      m_dm(dm) {}
 
 TCodiceListino::~TCodiceListino() = default;
+
+std::string_view TCodiceListino::codice() const { return m_testi->cod(); }
+std::string_view TCodiceListino::descrizione() const { return m_testi->descr(); }
+std::string_view TCodiceListino::descrizioneOri() const { return m_testi->descrizioneOri(); }
+std::string_view TCodiceListino::user(int pos) const { return m_testi->user(pos); }
+std::string_view TCodiceListino::azioni() const { return m_testi->azioni(); }
+std::string_view TCodiceListino::filtro() const { return m_testi->filtro(); }
+std::string_view TCodiceListino::traduzione(int pos) const { return m_testi->traduzione(pos); }
+std::string_view TCodiceListino::attributo() const { return m_testi->attributo(); }
 
 TListaCarattGenerici* TCodiceListino::FiltriGenerici() {
   if (!m_FiltriGenerici && m_dm != nullptr) m_FiltriGenerici = std::make_unique<TListaCarattGenerici>(*m_dm);
@@ -21,20 +37,7 @@ TListaCarattGenerici* TCodiceListino::FiltriGenerici() {
 }
 
 std::unique_ptr<TCodiceListino> GeneraDaCodMdl(const TCodMdl& cm, TDMMain* dm) {
-  auto e = std::make_unique<TCodiceListino>(cm.GetIdListino(), dm);
-  e->m_codice = cm.cod();
-  e->m_descrizione = cm.descr();
-  e->m_descrizione_ori = cm.descrizioneOri();
-  e->m_ha_scheda = cm.ha_scheda;
-  e->m_ha_foto = cm.ha_foto;
-  e->m_attributo = cm.attributo();
-  e->m_isgenerico = cm.m_isgenerico;
-  e->m_isfendrix = cm.m_isfendrix;
-  for (int i = 1; i <= 5; ++i) e->m_user[i] = cm.user(i);
-  e->m_azioni = cm.azioni();
-  e->m_filtro = cm.filtro();
-  for (int i = 1; i <= 10; ++i) e->m_traduzioni[i] = cm.traduzione(i);
-  return e;
+  return std::make_unique<TCodiceListino>(cm, dm);
 }
 
 template <typename I>
@@ -58,7 +61,7 @@ TCodiceListino* TRovanCodiciBase<I>::CodiceListino(int32_t i) const {
 }
 
 template <typename I>
-const char* TRovanCodiciBase<I>::NelBuffer(const std::string& testo) {
+const char* TRovanCodiciBase<I>::NelBuffer(std::string_view testo) {
   const size_t n = std::min(testo.size(), sizeof m_buff - 1);
   std::memcpy(m_buff, testo.data(), n);
   m_buff[n] = '\0';
@@ -66,13 +69,13 @@ const char* TRovanCodiciBase<I>::NelBuffer(const std::string& testo) {
 }
 
 template <typename I>
-const char* TRovanCodiciBase<I>::Ansi(const std::string& testo) {
-  m_testo = Utf8ToAnsi(testo);
+const char* TRovanCodiciBase<I>::Ansi(std::string_view testo) {
+  AssegnaUtf8ToAnsi(m_testo, testo);
   return m_testo.c_str();
 }
 
 template <typename I>
-const char* TRovanCodiciBase<I>::Utf8(const std::string& testo) {
+const char* TRovanCodiciBase<I>::Utf8(std::string_view testo) {
   m_testo = testo;
   return m_testo.c_str();
 }
@@ -81,7 +84,7 @@ template <typename I>
 const char* ROVAN_STDCALL TRovanCodiciBase<I>::Codice(int32_t i) {
   return Protetto("Codice", "", [&] {
     TCodiceListino* e = CodiceListino(i);
-    return e ? Ansi(e->m_codice) : "";
+    return e ? Ansi(e->codice()) : "";
   });
 }
 
@@ -96,20 +99,18 @@ const char* ROVAN_STDCALL TRovanCodiciBase<I>::Desc(int32_t i) {
         if (*tradotta != '\0') return tradotta;
       }
     }
-    return Utf8(e->m_descrizione);
+    return Utf8(e->descrizione());
   });
 }
 
 template <typename I>
-const char* ROVAN_STDCALL TRovanCodiciBase<I>::DesPri(int32_t i) {
-  TCodiceListino* e = CodiceListino(i);
-  return e ? Ansi(e->m_desvalpri_old) : "";
+const char* ROVAN_STDCALL TRovanCodiciBase<I>::DesPri(int32_t) {
+  return "";  // the entry's primary description is never filled
 }
 
 template <typename I>
-const char* ROVAN_STDCALL TRovanCodiciBase<I>::DesSec(int32_t i) {
-  TCodiceListino* e = CodiceListino(i);
-  return e ? Ansi(e->m_desvalsec_old) : "";
+const char* ROVAN_STDCALL TRovanCodiciBase<I>::DesSec(int32_t) {
+  return "";  // the entry's secondary description is never filled
 }
 
 template <typename I>
@@ -134,7 +135,7 @@ template <typename I>
 const char* ROVAN_STDCALL TRovanCodiciBase<I>::GetUserData(int32_t i, int32_t quale) {
   return Protetto("GetUserData", "", [&] {
     TCodiceListino* e = CodiceListino(i);
-    return e && quale >= 1 && quale <= 5 ? Ansi(e->m_user[quale]) : "";
+    return e && quale >= 1 && quale <= 5 ? Ansi(e->user(quale)) : "";
   });
 }
 
@@ -143,7 +144,7 @@ const char* ROVAN_STDCALL TRovanCodiciBase<I>::CodiceView(int32_t i) {
   return Protetto("CodiceView", "", [&] {
     TCodiceListino* e = CodiceListino(i);
     if (e == nullptr || Processo().switches.nascondiCodici) return "";
-    return NelBuffer(Utf8ToAnsi(e->m_codice.substr(0, e->m_codice.find('#'))));
+    return NelBuffer(Utf8ToAnsi(e->codice().substr(0, e->codice().find('#'))));
   });
 }
 
@@ -151,7 +152,7 @@ template <typename I>
 const char* ROVAN_STDCALL TRovanCodiciBase<I>::Azioni(int32_t i) {
   return Protetto("Azioni", "", [&] {
     TCodiceListino* e = CodiceListino(i);
-    return e ? Ansi(e->m_azioni) : "";
+    return e ? Ansi(e->azioni()) : "";
   });
 }
 
@@ -172,8 +173,8 @@ const char* ROVAN_STDCALL TRovanCodiciBase<I>::Traduzione(int32_t i, int32_t IdL
   return Protetto("Traduzione", "", [&] {
     TCodiceListino* e = CodiceListino(i);
     if (e == nullptr) return "";
-    if (IdLingua == 0) return NelBuffer(e->m_descrizione_ori);
-    if (IdLingua >= 1 && IdLingua <= 10) return NelBuffer(e->m_traduzioni[IdLingua]);
+    if (IdLingua == 0) return NelBuffer(e->descrizioneOri());
+    if (IdLingua >= 1 && IdLingua <= 10) return NelBuffer(e->traduzione(IdLingua));
     return "";
   });
 }
@@ -182,7 +183,7 @@ template <typename I>
 const char* ROVAN_STDCALL TRovanCodiciBase<I>::Attributo(int32_t i) {
   return Protetto("Attributo", "", [&] {
     TCodiceListino* e = CodiceListino(i);
-    return e ? Ansi(e->m_attributo) : "";
+    return e ? Ansi(e->attributo()) : "";
   });
 }
 
@@ -213,7 +214,7 @@ template <typename I>
 const char* ROVAN_STDCALL TRovanCodiciBase<I>::Filtro(int32_t i) {
   return Protetto("Filtro", "", [&] {
     TCodiceListino* e = CodiceListino(i);
-    return e ? Ansi(e->m_filtro) : "";
+    return e ? Ansi(e->filtro()) : "";
   });
 }
 

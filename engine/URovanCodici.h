@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/shared_types.h"
@@ -20,27 +21,29 @@ class TListaCarattGenerici;
 
 class TCodiceListino {
  public:
-  // Defaults: no tab (-1), not found outside the model filter, no flags. With a data module the entry
+  // A snapshot of the engine code cm: its texts are copied in one block (lists of thousands of codes are
+  // handed out at a time). No tab (-1), not found outside the model filter. With a data module the entry
   // gets an empty list of generic characteristics.
-  TCodiceListino(int idListino, TDMMain* dm);
+  TCodiceListino(const TCodMdl& cm, TDMMain* dm);
   ~TCodiceListino();
   TCodiceListino(const TCodiceListino&) = delete;
   TCodiceListino& operator=(const TCodiceListino&) = delete;
 
-  std::string m_codice;
-  std::string m_descrizione;          // in the active language
+  std::string_view codice() const;
+  std::string_view descrizione() const;     // in the active language
+  std::string_view descrizioneOri() const;  // in the base language
+  std::string_view user(int pos) const;     // 1 to 5
+  std::string_view azioni() const;
+  std::string_view filtro() const;
+  std::string_view traduzione(int pos) const;  // 1 to 10
+  std::string_view attributo() const;
+
   int32_t m_IdLinguetta = -1;         // the tab where a search found the code
-  std::string m_desvalpri_old, m_desvalsec_old;  // never filled
   int32_t m_carpri_old = -1, m_valpri_old = -1, m_carsec_old = -1, m_valsec_old = -1;
   bool m_ha_scheda = false;
   bool m_ha_foto = false;
   bool m_is_attivo_in_modello = true;
-  TUser m_user;
-  std::string m_azioni, m_filtro;
   int32_t m_id_listino;
-  std::string m_descrizione_ori;
-  TTraduzioni m_traduzioni;
-  std::string m_attributo;
   bool m_isgenerico = false;
   bool m_isfendrix = false;
   double m_prezzo = 0;
@@ -50,6 +53,7 @@ class TCodiceListino {
   TListaCarattGenerici* FiltriGenerici();
 
  private:
+  std::unique_ptr<TCodMdl> m_testi;                        // the copy of the code's texts
   TDMMain* m_dm;                                            // not owned; outlives the entry
   std::unique_ptr<TListaCarattGenerici> m_FiltriGenerici;  // created by FiltriGenerici()
 };
@@ -100,10 +104,10 @@ class TRovanCodiciBase : public Interfaccia {
  protected:
   virtual ~TRovanCodiciBase();  // only Release destroys
   // Copies text into the 256-byte buffer (255 bytes and a terminating zero) and returns it.
-  const char* NelBuffer(const std::string& testo);
+  const char* NelBuffer(std::string_view testo);
   // Texts held until the next text call: an 8-bit field in the ANSI code page, or UTF-8 as is.
-  const char* Ansi(const std::string& testo);
-  const char* Utf8(const std::string& testo);
+  const char* Ansi(std::string_view testo);
+  const char* Utf8(std::string_view testo);
 
  private:
   std::vector<std::unique_ptr<TCodiceListino>> m_listaCodici;

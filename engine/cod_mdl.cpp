@@ -23,6 +23,21 @@ std::unique_ptr<TCodMdl> TCodMdl::Crea(int idListino, const Testi& testi) {
   return cm;
 }
 
+std::unique_ptr<TCodMdl> TCodMdl::Copia() const {
+  uint16_t testo = 0;  // the end of the last field is the length of all the characters
+  std::memcpy(&testo, Dati() + sizeof(uint16_t) * (NumCampi - 1), sizeof testo);
+  const size_t dimensione = kTabella + testo;
+  std::unique_ptr<TCodMdl> cm(new (dimensione) TCodMdl(m_IdListino, dimensione));
+  std::memcpy(reinterpret_cast<char*>(cm.get() + 1), Dati(), dimensione);
+  cm->m_IdOrdine = m_IdOrdine;
+  cm->ha_foto = ha_foto;
+  cm->ha_scheda = ha_scheda;
+  cm->m_Visible = m_Visible;
+  cm->m_isgenerico = m_isgenerico;
+  cm->m_isfendrix = m_isfendrix;
+  return cm;
+}
+
 size_t TCodMdl::Dimensione(const Testi& testi) {
   size_t totale = 0;
   for (std::string_view t : testi) totale += t.size();

@@ -50,6 +50,9 @@ class TCodMdl {
   ~TCodMdl() = default;
   static void operator delete(void* p) { ::operator delete(p); }
 
+  // A new code with the same price list, texts and flags, in one block of its own.
+  std::unique_ptr<TCodMdl> Copia() const;
+
   std::string_view Get(Campo c) const;
   void Set(Campo c, std::string_view valore);
 

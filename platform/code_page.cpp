@@ -218,6 +218,11 @@ std::string AnsiToUtf8(std::string_view ansi) { return ConvertAnsi(false, ansi);
 
 std::string Utf8ToAnsi(std::string_view utf8) { return ConvertAnsi(true, utf8); }
 
+void AssegnaUtf8ToAnsi(std::string& out, std::string_view utf8) {
+  if (CrossesUnchanged(Setting(), utf8)) out.assign(utf8);
+  else out = ConvertNamed(Setting(), true, utf8);
+}
+
 std::string Utf8ToUtf16Le(std::string_view utf8) {
   if (IsValidUtf8(utf8)) return ValidUtf8ToUtf16Le(utf8);
   return Convert(IconvHandle(kUtf16Le, kUtf8), utf8, kUtf16LeReplacement, Utf8Skip);

@@ -26,6 +26,9 @@ std::string AnsiToUtf8(std::string_view ansi);
 // UTF-8 -> ANSI. Characters the code page lacks become "?"; invalid UTF-8 bytes are replaced too.
 std::string Utf8ToAnsi(std::string_view utf8);
 
+// Utf8ToAnsi into out, reusing its room: for texts handed to the host one call after another.
+void AssegnaUtf8ToAnsi(std::string& out, std::string_view utf8);
+
 // UTF-8 -> UTF-16 little-endian bytes, without byte-order mark and without terminator.
 std::string Utf8ToUtf16Le(std::string_view utf8);
 

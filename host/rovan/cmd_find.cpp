@@ -35,7 +35,7 @@ int Find(const Argomenti& args) {
   }
   for (int32_t i = 0; i < trovati->Count(); ++i) {
     const TCodiceListino* e = trovati->CodiceListino(i);
-    std::printf("%s\t%d\t%s\n", e->m_codice.c_str(), e->m_IdLinguetta, e->m_descrizione.c_str());
+    std::printf("%s\t%d\t%s\n", std::string(e->codice()).c_str(), e->m_IdLinguetta, std::string(e->descrizione()).c_str());
   }
   trovati->Release();
   return 0;

@@ -54,7 +54,7 @@ class NavigazioneTest : public ListinoTest {
     std::unique_ptr<TRovanCodici, void (*)(TRovanCodici*)> r(new TRovanCodici, [](TRovanCodici* l) { l->Release(); });
     g.FindCodici(*r, impronta, suDes);
     std::string out;
-    for (int i = 0; i < r->Count(); ++i) out += r->CodiceListino(i)->m_codice + " ";
+    for (int i = 0; i < r->Count(); ++i) out += std::string(r->CodiceListino(i)->codice()) + " ";
     return out;
   }
 };
@@ -142,7 +142,7 @@ TEST_F(NavigazioneTest, Search) {
   g->FindCodici(*r, "*", false);
   std::string esiti;
   for (int i = 0; i < r->Count(); ++i)
-    esiti += r->CodiceListino(i)->m_codice + (r->CodiceListino(i)->m_is_attivo_in_modello ? "+ " : "- ");
+    esiti += std::string(r->CodiceListino(i)->codice()) + (r->CodiceListino(i)->m_is_attivo_in_modello ? "+ " : "- ");
   r->Release();
   EXPECT_EQ(esiti, "AB+ AB#1+ ABC+ NOCE1- XY- ");
   s.cercaNonVisibili = false;
