@@ -147,18 +147,26 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-// Well-formed UTF-8 -> UTF-16LE without iconv: code lists and the JSON tree cross in bulk.
+// Well-formed UTF-8 -> UTF-16LE without iconv: code lists and the JSON tree (hundreds of megabytes) cross
+// in bulk. The result has room for a two-byte terminator, which blobs append.
 std::string ValidUtf8ToUtf16Le(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size() * 2);
-  const auto unit = [&out](unsigned u) {
-    out.push_back(static_cast<char>(u & 0xFF));
-    out.push_back(static_cast<char>(u >> 8));
+  out.reserve(utf8.size() * 2 + 2);
+  out.resize(utf8.size() * 2);  // at most two bytes per input byte
+  char* o = out.data();
+  const auto unit = [&o](unsigned u) {
+    *o++ = static_cast<char>(u & 0xFF);
+    *o++ = static_cast<char>(u >> 8);
   };
   for (size_t i = 0; i < utf8.size();) {
     const unsigned lead = static_cast<unsigned char>(utf8[i]);
-    const size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    unsigned cp = n == 1 ? lead : lead & (0x7Fu >> n);
+    if (lead < 0x80) {
+      unit(lead);
+      ++i;
+      continue;
+    }
+    const size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    unsigned cp = lead & (0x7Fu >> n);
     for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
     if (cp >= 0x10000) {
       cp -= 0x10000;
@@ -169,6 +177,7 @@ std::string ValidUtf8ToUtf16Le(std::string_view utf8) {
     }
     i += n;
   }
+  out.resize(static_cast<size_t>(o - out.data()));
   return out;
 }
 

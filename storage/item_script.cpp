@@ -17,7 +17,7 @@ int LeggiBlobNew(TDMMain& dm, const std::string& cod, std::vector<std::string>& 
   std::unique_ptr<TQorQuery2> q = QueryDelModulo(dm);
   q->SQL().SetText(std::string("select CmpBlob") + (generici ? ", Generico " : "") +
                    " from composti Where Codice = " + QuoteLiteral(cod));
-  q->Open();
+  q->OpenForwardOnly();  // read once: no second statement to learn how rows would be written back
   if (q->isEmpty()) return 0;
   try {
     // A script splits into lines the way SQL text does: at CR LF, LF or CR, no entry after a final break.
