@@ -176,7 +176,23 @@ void TGestore::PreparaIndici() const {
   if (!m_IndiceInvisibili.Costruito()) m_IndiceInvisibili.Costruisci({&m_ListaCodiciInvisibili.items()});
 }
 
+namespace {
+
+// The codes the JSON text lists under a view and below it: those of the views without children.
+size_t CodiciNelJson(const TVista& vista) {
+  if (vista.figli().empty()) return vista.codici().items().size();
+  size_t n = 0;
+  for (const auto& s : vista.figli()) n += CodiciNelJson(*s);
+  return n;
+}
+
+}  // namespace
+
 void TGestore::ScriviGestJson(JsonLines& lista) const {
+  constexpr size_t kByteStimatiPerCodice = 512;  // the members of a code take some 400 bytes
+  size_t codici = 0;
+  for (const auto& p : m_primarie) codici += CodiciNelJson(*p);
+  lista.Riserva(codici * kByteStimatiPerCodice);
   lista.Riga("{");
   lista.Riga("\"primaria\":");
   lista.Riga("[");

@@ -23,6 +23,9 @@ class JsonLines {
     std::string_view testo;
   };
 
+  // Makes room for a text of about that many bytes: a tree of a million codes is hundreds of megabytes, and
+  // growing by doubling would copy it again and again.
+  void Riserva(size_t byte) { testo_.reserve(byte); }
   const std::string& testo() const { return testo_; }
   std::string& testo() { return testo_; }
   size_t righe() const { return righe_; }
