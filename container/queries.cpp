@@ -198,7 +198,7 @@ void* ROVAN_STDCALL TRovanContainer::GetRovanCodici2(int32_t idPri, int32_t idSe
     bool visibile = false;
     while (m_Gestore->iteraOKAtt()) {
       TCodMdl* cm = m_Gestore->iteraAtt(visibile);
-      if (visibile) lista->Aggiungi(GeneraDaCodMdl(*cm, ListinoDi(*cm)));
+      if (visibile) lista->Aggiungi(*cm, ListinoDi(*cm));
       if (etichette) elenco += (elenco.empty() ? "" : ",") + QuoteLiteral(cm->cod());
     }
     TDMMain* principale = m_Gestore->GetDMMain(0);

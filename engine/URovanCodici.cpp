@@ -11,13 +11,13 @@
 
 namespace rovan {
 
-TCodiceListino::TCodiceListino(const TCodMdl& cm, TDMMain* dm)
-    : m_ha_scheda(cm.ha_scheda),
-      m_ha_foto(cm.ha_foto),
-      m_id_listino(cm.GetIdListino()),
-      m_isgenerico(cm.m_isgenerico),
-      m_isfendrix(cm.m_isfendrix),
-      m_testi(cm.Copia()),
+TCodiceListino::TCodiceListino(const TCodMdl& testi, TDMMain* dm)
+    : m_ha_scheda(testi.ha_scheda),
+      m_ha_foto(testi.ha_foto),
+      m_id_listino(testi.GetIdListino()),
+      m_isgenerico(testi.m_isgenerico),
+      m_isfendrix(testi.m_isfendrix),
+      m_testi(&testi),
       m_dm(dm) {}
 
 TCodiceListino::~TCodiceListino() = default;
@@ -36,10 +36,6 @@ TListaCarattGenerici* TCodiceListino::FiltriGenerici() {
   return m_FiltriGenerici.get();
 }
 
-std::unique_ptr<TCodiceListino> GeneraDaCodMdl(const TCodMdl& cm, TDMMain* dm) {
-  return std::make_unique<TCodiceListino>(cm, dm);
-}
-
 template <typename I>
 TRovanCodiciBase<I>::TRovanCodiciBase(std::function<std::optional<int>()> linguaAttiva)
     : m_linguaAttiva(std::move(linguaAttiva)) {}
@@ -55,9 +51,9 @@ int32_t ROVAN_STDCALL TRovanCodiciBase<I>::Release() {
 }
 
 template <typename I>
-TCodiceListino* TRovanCodiciBase<I>::CodiceListino(int32_t i) const {
+TCodiceListino* TRovanCodiciBase<I>::CodiceListino(int32_t i) {
   if (i < 0 || i >= static_cast<int32_t>(m_listaCodici.size())) return nullptr;
-  return m_listaCodici[static_cast<size_t>(i)].get();
+  return &m_listaCodici[static_cast<size_t>(i)];
 }
 
 template <typename I>

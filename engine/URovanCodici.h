@@ -3,6 +3,7 @@
 // destroyed by its last Release). Entries do not change when the tree changes.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -10,21 +11,21 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/cod_mdl.h"
 #include "engine/shared_types.h"
 #include "plugin/ItfRovan.h"
 
 namespace rovan {
 
-class TCodMdl;
 class TDMMain;
 class TListaCarattGenerici;
 
 class TCodiceListino {
  public:
-  // A snapshot of the engine code cm: its texts are copied in one block (lists of thousands of codes are
-  // handed out at a time). No tab (-1), not found outside the model filter. With a data module the entry
-  // gets an empty list of generic characteristics.
-  TCodiceListino(const TCodMdl& cm, TDMMain* dm);
+  // An entry on testi, a copy of an engine code that outlives the entry (its list keeps it). No tab (-1), not
+  // found outside the model filter. With a data module the entry gets an empty list of generic
+  // characteristics.
+  TCodiceListino(const TCodMdl& testi, TDMMain* dm);
   ~TCodiceListino();
   TCodiceListino(const TCodiceListino&) = delete;
   TCodiceListino& operator=(const TCodiceListino&) = delete;
@@ -53,13 +54,10 @@ class TCodiceListino {
   TListaCarattGenerici* FiltriGenerici();
 
  private:
-  std::unique_ptr<TCodMdl> m_testi;                        // the copy of the code's texts
+  const TCodMdl* m_testi;                                   // the copy of the code, kept by the list
   TDMMain* m_dm;                                            // not owned; outlives the entry
   std::unique_ptr<TListaCarattGenerici> m_FiltriGenerici;  // created by FiltriGenerici()
 };
-
-// A new entry copied from an engine code.
-std::unique_ptr<TCodiceListino> GeneraDaCodMdl(const TCodMdl& cm, TDMMain* dm);
 
 // The slots 3 to 22 of a code list, for the plain list and for the list with generic data.
 template <typename Interfaccia>
@@ -97,9 +95,10 @@ class TRovanCodiciBase : public Interfaccia {
   const char* ROVAN_STDCALL Filtro(int32_t i) override;
 
   // Engine side.
-  void Aggiungi(std::unique_ptr<TCodiceListino> entry) { m_listaCodici.push_back(std::move(entry)); }
+  // Appends a snapshot of the engine code cm (its texts and flags as they are now).
+  TCodiceListino& Aggiungi(const TCodMdl& cm, TDMMain* dm) { return m_listaCodici.emplace_back(m_copie.Copia(cm), dm); }
   // The entry, or null.
-  TCodiceListino* CodiceListino(int32_t i) const;
+  TCodiceListino* CodiceListino(int32_t i);
 
  protected:
   virtual ~TRovanCodiciBase();  // only Release destroys
@@ -110,7 +109,8 @@ class TRovanCodiciBase : public Interfaccia {
   const char* Utf8(std::string_view testo);
 
  private:
-  std::vector<std::unique_ptr<TCodiceListino>> m_listaCodici;
+  TCopieCodici m_copie;                      // the codes' texts, copied into large blocks
+  std::deque<TCodiceListino> m_listaCodici;  // entries stay in place as the list grows
   int32_t m_ref = 1;
   char m_buff[256] = {};
   std::string m_testo;

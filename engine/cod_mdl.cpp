@@ -23,12 +23,16 @@ std::unique_ptr<TCodMdl> TCodMdl::Crea(int idListino, const Testi& testi) {
   return cm;
 }
 
-std::unique_ptr<TCodMdl> TCodMdl::Copia() const {
+size_t TCodMdl::DimensioneCopia() const {
   uint16_t testo = 0;  // the end of the last field is the length of all the characters
   std::memcpy(&testo, Dati() + sizeof(uint16_t) * (NumCampi - 1), sizeof testo);
-  const size_t dimensione = kTabella + testo;
-  std::unique_ptr<TCodMdl> cm(new (dimensione) TCodMdl(m_IdListino, dimensione));
-  std::memcpy(reinterpret_cast<char*>(cm.get() + 1), Dati(), dimensione);
+  return sizeof(TCodMdl) + kTabella + testo;
+}
+
+TCodMdl* TCodMdl::CopiaIn(void* memoria) const {
+  const size_t dimensione = DimensioneCopia() - sizeof(TCodMdl);
+  TCodMdl* cm = ::new (memoria) TCodMdl(m_IdListino, dimensione);
+  std::memcpy(reinterpret_cast<char*>(cm + 1), Dati(), dimensione);
   cm->m_IdOrdine = m_IdOrdine;
   cm->ha_foto = ha_foto;
   cm->ha_scheda = ha_scheda;
@@ -200,6 +204,21 @@ void TListaCodici::ScriviListaCmpJson(JsonLines& lista) const {
     items_[i]->ScriviCmpJson(lista);
   }
   lista.Riga("]");
+}
+
+// ---- TCopieCodici ------------------------------------------------------------------------------------
+
+const TCodMdl& TCopieCodici::Copia(const TCodMdl& cm) {
+  constexpr size_t kAllineamento = alignof(TCodMdl);
+  const size_t dimensione = (cm.DimensioneCopia() + kAllineamento - 1) / kAllineamento * kAllineamento;
+  if (usati_ + dimensione > kBlocco) {
+    // A code longer than a block gets a block of its own size, which is then full.
+    blocchi_.push_back(std::make_unique<char[]>(std::max(dimensione, kBlocco)));
+    usati_ = 0;
+  }
+  TCodMdl* copia = cm.CopiaIn(blocchi_.back().get() + usati_);
+  usati_ = std::min(usati_ + dimensione, kBlocco);
+  return *copia;
 }
 
 }  // namespace rovan

@@ -50,8 +50,11 @@ class TCodMdl {
   ~TCodMdl() = default;
   static void operator delete(void* p) { ::operator delete(p); }
 
-  // A new code with the same price list, texts and flags, in one block of its own.
-  std::unique_ptr<TCodMdl> Copia() const;
+  // The bytes a copy of this code takes, the object and its texts.
+  size_t DimensioneCopia() const;
+  // Builds a copy (the same price list, texts and flags) in memory of DimensioneCopia() bytes, aligned as a TCodMdl, that the caller keeps (the
+  // copy owns nothing else, so the memory may go without its destructor running).
+  TCodMdl* CopiaIn(void* memoria) const;
 
   std::string_view Get(Campo c) const;
   void Set(Campo c, std::string_view valore);
@@ -151,6 +154,23 @@ class TListaCodici {
   bool m_IsPri;
   std::vector<TCodMdl*> items_;                 // in display order
   std::vector<std::unique_ptr<TCodMdl>> owned_;  // owning lists only
+};
+
+// Copies of codes packed into large blocks: the code lists handed to the host take a snapshot of thousands of
+// codes at a time, and one allocation per code would cost more than the copying. Copies live as long as
+// the store.
+class TCopieCodici {
+ public:
+  TCopieCodici() = default;
+  TCopieCodici(const TCopieCodici&) = delete;
+  TCopieCodici& operator=(const TCopieCodici&) = delete;
+
+  const TCodMdl& Copia(const TCodMdl& cm);
+
+ private:
+  static constexpr size_t kBlocco = 64 * 1024;
+  std::vector<std::unique_ptr<char[]>> blocchi_;
+  size_t usati_ = kBlocco;  // bytes taken in the last block
 };
 
 }  // namespace rovan

@@ -184,6 +184,9 @@ class TGestore {
   // Builds CercaCodice's tables when they are empty.
   void PreparaIndici() const;
   struct IndiceCodici;
+  struct AnticipoLegami;
+  // Reads on connessione, for the primary value valPri, the link rows every secondary level will ask for.
+  void AnticipaLegami(TQorConnection& connessione, const std::string& aux, int valPri, AnticipoLegami& anticipo) const;
   void AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVistiSec* pSecPadre, int& glbIdP, TDMMain& dm,
                                      IndiceCodici& indice, const std::vector<TCodMdl*>& codiciPadre,
                                      const std::vector<int>& listaId);

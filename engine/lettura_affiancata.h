@@ -1,10 +1,16 @@
-// TLetturaAffiancata: a read of a data module's database that runs on a thread of its own, through a
-// second connection, while the caller goes on with the data module's connection (a connection serves one
-// thread at a time). The restore reads the codes that belong to no tab this way while it loads the tabs.
+// TLetturaAffiancata: reads of a data module's database that run on a thread of their own, through a
+// second connection, in the order they are asked for, while the caller goes on with the data module's
+// connection (a connection serves one thread at a time). The restore reads the codes that belong to no tab
+// this way, and the links of each primary value's codes ahead of the moment it needs them.
 #pragma once
 
+#include <condition_variable>
+#include <deque>
 #include <functional>
 #include <future>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 namespace rovan {
 
@@ -15,21 +21,27 @@ class TLetturaAffiancata {
  public:
   using Lettura = std::function<void(TQorConnection&)>;
 
-  // Starts lettura. Only a database in a file of its own can be opened twice to the same effect; for any
-  // other, or when the second connection does not open, lettura runs in Attendi on the data module's
-  // connection instead.
-  TLetturaAffiancata(TDMMain& dm, Lettura lettura);
-  ~TLetturaAffiancata();  // waits for a read still running; its error is dropped
+  // Opens the second connection. Only a database in a file of its own can be opened twice to the same
+  // effect; for any other, or when the connection does not open, the reader is not Attiva.
+  explicit TLetturaAffiancata(TDMMain& dm);
+  // Reads not begun are dropped; the one running is waited for.
+  ~TLetturaAffiancata();
   TLetturaAffiancata(const TLetturaAffiancata&) = delete;
   TLetturaAffiancata& operator=(const TLetturaAffiancata&) = delete;
 
-  // Returns when the read has ended, rethrowing its error.
-  void Attendi();
+  bool Attiva() const { return connessione_ != nullptr; }
+  // Queues lettura (only when Attiva); the future ends with it and carries its error.
+  std::future<void> Accoda(Lettura lettura);
 
  private:
-  TDMMain& dm_;
-  Lettura lettura_;            // still to run in Attendi
-  std::future<void> esito_;   // the read on its own thread
+  void Lavora();
+
+  std::unique_ptr<TQorConnection> connessione_;
+  std::mutex mutex_;
+  std::condition_variable cambiato_;
+  std::deque<std::packaged_task<void(TQorConnection&)>> coda_;
+  bool fine_ = false;
+  std::thread filo_;
 };
 
 }  // namespace rovan

@@ -289,10 +289,9 @@ bool TGestore::AggiungiTrovato(TCodMdl& cm, TVista& vista, TRovanCodici& risulta
   if (!attivo && (!opzioni.cercaNonVisibili || cm.cod() != cm.codview())) return true;
   if (IsLinguettaNascostaId(vista.id(), cm.GetIdListino())) return true;
 
-  std::unique_ptr<TCodiceListino> e = GeneraDaCodMdl(cm, nullptr);
-  e->m_IdLinguetta = vista.id();
-  e->m_is_attivo_in_modello = attivo;
-  risultato.Aggiungi(std::move(e));
+  TCodiceListino& e = risultato.Aggiungi(cm, nullptr);
+  e.m_IdLinguetta = vista.id();
+  e.m_is_attivo_in_modello = attivo;
   return Processo().massimoRicerca <= 0 || risultato.Count() < Processo().massimoRicerca;
 }
 

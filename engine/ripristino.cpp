@@ -6,6 +6,9 @@
 // link to the primary characteristic. Membership of a code in
 // its parent's set is a binary search; codes are shared between a primary view and its secondary views.
 #include <algorithm>
+#include <atomic>
+#include <functional>
+#include <future>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -13,6 +16,7 @@
 
 #include "engine/gestore.h"
 #include "engine/lettura_affiancata.h"
+#include "platform/free_memory.h"
 #include "platform/text_utils.h"
 #include "platform/ui_services.h"
 #include "plugin/reporting.h"
@@ -88,6 +92,7 @@ struct TGestore::IndiceCodici {
   }
   std::vector<std::pair<std::string_view, TCodMdl*>> perCodice;
   std::unordered_map<int, std::unordered_map<int, std::vector<TCodMdl*>>> legamiPerCaratt;
+  TGestore::AnticipoLegami* anticipo = nullptr;  // the rows read ahead, if any
 };
 
 namespace {
@@ -99,7 +104,101 @@ bool Contiene(const std::vector<TCodMdl*>& ordinati, std::string_view cod) {
   });
 }
 
+// The secondary values below a value (parameter CodValore), each with the characteristic of a further level.
+std::string SqlValoriSecondari(const std::string& aux) {
+  return " select v.* , rex.CodCaratt as UlterioreSec from ((" + aux + "ragni2 r2 inner join " + aux +
+         "valori v on v.Caratt = r2.CodCaratt) left join " + aux +
+         "ragni2 rex on rex.CodValore = v.Codice)  where r2.CodValore = :CodValore order by v.Ordine, v.Codice ";
+}
+
+// For every value of characteristic caratt, the codes linked both to it and to the primary value valPri.
+std::string SqlLegami(const std::string& aux, int caratt, int valPri) {
+  return "select llower.CodValori, llower.Codice from ((" + aux + "legami llower " + " inner " + " join " + aux +
+         "legami lpri on (llower.Codice=lpri.Codice))" + " inner join " + aux + "valori v on v.Codice = llower.CodValori) " +
+         " where llower.CodCaratt = " + std::to_string(caratt) + " and lpri.CodValori = " + std::to_string(valPri) +
+         " order by v.Ordine, v.Codice  " + " , llower.Codice";
+}
+
 }  // namespace
+
+// The rows of the link query of every secondary characteristic below one primary value, read ahead on the
+// second connection while the restore still reads that value's codes. Whoever comes first takes it: the
+// reader, or the restore when it needs the rows before the reader has begun (it then reads them itself).
+struct TGestore::AnticipoLegami {
+  using Righe = std::vector<std::pair<int, std::string>>;  // (value, code)
+
+  // The reader's side: whether it takes the work.
+  bool Inizia() {
+    int atteso = kInAttesa;
+    return stato.compare_exchange_strong(atteso, kPreso);
+  }
+  // The restore's side: the rows of caratt, or null when it must read them itself (the reader had not begun,
+  // failed, or did not reach that characteristic).
+  const Righe* Legami(int caratt) {
+    int atteso = kInAttesa;
+    if (stato.compare_exchange_strong(atteso, kLasciato) || atteso == kLasciato) return nullptr;
+    try {
+      fatto.get();
+    } catch (const std::exception&) {
+      return nullptr;
+    }
+    auto it = perCaratt.find(caratt);
+    return it != perCaratt.end() ? &it->second : nullptr;
+  }
+  // The restore's side, once the levels are built: the rows are no longer needed (the reader, if it took
+  // the work, has finished it).
+  void Rilascia() {
+    int atteso = kInAttesa;
+    if (!stato.compare_exchange_strong(atteso, kLasciato) && atteso == kPreso) fatto.wait();
+    perCaratt.clear();
+  }
+
+  static constexpr int kInAttesa = 0, kPreso = 1, kLasciato = 2;
+  std::atomic<int> stato{kInAttesa};
+  std::unordered_map<int, Righe> perCaratt;  // written by the reader before fatto ends
+  std::shared_future<void> fatto;
+};
+
+void TGestore::AnticipaLegami(TQorConnection& connessione, const std::string& aux, int valPri,
+                              AnticipoLegami& anticipo) const {
+  // The characteristics the levels below valPri will ask for, found as they will be: level by level.
+  std::vector<int> caratteristiche;
+  std::function<void(int, const std::vector<int>&)> scendi = [&](int codValore, const std::vector<int>& listaId) {
+    if (!IsInMappaCache(ComponiChiaveCache(listaId))) return;
+    std::vector<int> ulteriori;
+    {
+      std::unique_ptr<TQorQuery2> q = connessione.GetQuery();
+      q->SQL().SetText(SqlValoriSecondari(aux));
+      q->SetParamByName("CodValore", codValore, ftInteger);
+      q->SetTimeout(120);
+      q->OpenForwardOnly();
+      if (q->isEmpty()) return;
+      TQorField caratt = q->FieldByName("Caratt"), codice = q->FieldByName("Codice"), ulteriore = q->FieldByName("UlterioreSec");
+      const int primo = static_cast<int>(caratt.AsInteger());
+      if (std::find(caratteristiche.begin(), caratteristiche.end(), primo) == caratteristiche.end())
+        caratteristiche.push_back(primo);
+      for (; !q->Eof(); q->Next())
+        if (!ulteriore.IsNull() && ulteriore.AsInteger() != caratt.AsInteger())
+          ulteriori.push_back(static_cast<int>(codice.AsInteger()));
+    }
+    for (int v : ulteriori) {
+      std::vector<int> lista = listaId;
+      lista.push_back(v);
+      scendi(v, lista);
+    }
+  };
+  scendi(valPri, {valPri});
+  for (int caratt : caratteristiche) {
+    std::unique_ptr<TQorQuery2> q = connessione.GetQuery();
+    q->SQL().SetText(SqlLegami(aux, caratt, valPri));
+    q->SetTimeout(120);
+    q->OpenForwardOnly();
+    AnticipoLegami::Righe& righe = anticipo.perCaratt[caratt];
+    std::string scratch;
+    for (; !q->Eof(); q->Next())
+      righe.emplace_back(static_cast<int>(q->Fields(0).AsInteger()), std::string(Testo(q->Fields(1).Value(), scratch)));
+  }
+}
 
 void TGestore::ripristina_da_database() {
   m_IndiceTab.Svuota();
@@ -123,6 +222,7 @@ void TGestore::ripristina_da_database() {
     if (dm.GetTipoListino() != TL_WEB) ripristina_da_tab_new(static_cast<int>(i), glbIdP, dm);
   }
   PreparaIndici();  // while the codes are fresh in memory, not at the first look-up
+  RestituisciMemoriaLibera();  // what the reads alongside held is free now, in the reader's heap too
 }
 
 void TGestore::CaricaMappaCache(const std::string& file) {
@@ -199,12 +299,24 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
   try {
     const std::string sql = ComponiSqlPrimarie(dm);
     CaricaMappaCache(dm.m_file_cache);
-    // The codes of no tab depend on nothing the tabs build: they are read alongside, and join the engine
-    // only once the tabs have loaded without error.
+    // A second connection reads alongside: first the codes of no tab, which depend on nothing the tabs build
+    // (they join the engine only once the tabs have loaded without error), then the links of each primary
+    // value's codes, asked for as soon as the value comes up.
+    const std::string sqlInvisibili = ComponiSqlInvisibili(dm), aux = dm.GetDBAux();
     TListaCodici invisibili(true);
-    TLetturaAffiancata letturaInvisibili(dm, [&, sqlInvisibili = ComponiSqlInvisibili(dm)](TQorConnection& c) {
-      LeggiInvisibili(c, sqlInvisibili, lingua, idDatabase, invisibili);
-    });
+    std::unordered_map<int, std::unique_ptr<AnticipoLegami>> anticipi;  // outlive the reader's work on them
+    TLetturaAffiancata lettore(dm);
+    std::future<void> letturaInvisibili;
+    if (lettore.Attiva())
+      letturaInvisibili = lettore.Accoda([&](TQorConnection& c) { LeggiInvisibili(c, sqlInvisibili, lingua, idDatabase, invisibili); });
+    auto anticipa = [&](int val) {
+      if (!lettore.Attiva() || anticipi.count(val) > 0) return;
+      auto anticipo = std::make_unique<AnticipoLegami>();
+      anticipo->fatto = lettore.Accoda([this, a = anticipo.get(), &aux, val](TQorConnection& c) {
+        if (a->Inizia()) AnticipaLegami(c, aux, val, *a);
+      }).share();
+      anticipi.emplace(val, std::move(anticipo));
+    };
     std::unique_ptr<TQorQuery2> q = dm.GetQuery();
     q->SQL().SetText(sql);
     q->SetTimeout(120);
@@ -217,7 +329,10 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
     auto chiudiPrimaria = [&] {
       if (attuale == nullptr) return;
       IndiceCodici indice(attuale->codici());
+      auto anticipo = anticipi.find(valPrecedente);
+      if (anticipo != anticipi.end()) indice.anticipo = anticipo->second.get();
       AggiungiSecondarieAlternativa(valPrecedente, attuale, nullptr, glbIdP, dm, indice, indice.Tutti(), {valPrecedente});
+      if (indice.anticipo != nullptr) indice.anticipo->Rilascia();
     };
 
     std::array<std::string, kColonnePrimarie> scratch;
@@ -236,6 +351,7 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
                                    std::string(testo(kDesValPriLingua)), idDatabase, trad, dm.m_IsFendrix);
         haPrecedente = true;
         valPrecedente = val;
+        anticipa(val);
       }
       const std::string_view codice = testo(kCodice);
       if (codice.empty()) continue;
@@ -279,7 +395,8 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
     }
     chiudiPrimaria();
     q->Close();
-    letturaInvisibili.Attendi();
+    if (letturaInvisibili.valid()) letturaInvisibili.get();
+    else LeggiInvisibili(dm.Database, sqlInvisibili, lingua, idDatabase, invisibili);
     m_ListaCodiciInvisibili.Accoda(invisibili);
   } catch (const std::exception& e) {
     MessageBoxRequest r;
@@ -350,12 +467,10 @@ void TGestore::AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVi
   std::vector<Valore> valori;
   {
     std::unique_ptr<TQorQuery2> q = dm.GetQuery();
-    q->SQL().SetText(" select v.* , rex.CodCaratt as UlterioreSec from ((" + aux + "ragni2 r2 inner join " + aux +
-                     "valori v on v.Caratt = r2.CodCaratt) left join " + aux +
-                     "ragni2 rex on rex.CodValore = v.Codice)  where r2.CodValore = :CodValore order by v.Ordine, v.Codice ");
+    q->SQL().SetText(SqlValoriSecondari(aux));
     q->SetParamByName("CodValore", codValore, ftInteger);
     q->SetTimeout(120);
-    q->Open();
+    q->OpenForwardOnly();
     if (!q->isEmpty()) {
       TQorField caratt = q->FieldByName("Caratt"), codice = q->FieldByName("Codice"), des = q->FieldByName("Descrizione");
       TQorField ulteriore = q->FieldByName("UlterioreSec");
@@ -377,20 +492,20 @@ void TGestore::AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVi
     const int caratt = valori.front().caratt;
     auto [letti, nuovi] = indice.legamiPerCaratt.try_emplace(caratt);
     std::unordered_map<int, std::vector<TCodMdl*>>& perValore = letti->second;
-    if (nuovi) {
+    auto aggiungi = [&](int valore, std::string_view codice) {
+      if (TCodMdl* cm = indice.Trova(codice)) perValore[valore].push_back(cm);
+    };
+    const AnticipoLegami::Righe* anticipate = nuovi && indice.anticipo ? indice.anticipo->Legami(caratt) : nullptr;
+    if (anticipate != nullptr) {
+      for (const auto& [valore, codice] : *anticipate) aggiungi(valore, codice);
+    } else if (nuovi) {
       std::unique_ptr<TQorQuery2> q = dm.GetQuery();
-      q->SQL().SetText("select llower.CodValori, llower.Codice from ((" + aux + "legami llower " + " inner " + " join " +
-                       aux + "legami lpri on (llower.Codice=lpri.Codice))" + " inner join " + aux +
-                       "valori v on v.Codice = llower.CodValori) " + " where llower.CodCaratt = " +
-                       std::to_string(caratt) + " and lpri.CodValori = " + std::to_string(pPri->m_Val) +
-                       " order by v.Ordine, v.Codice  " + " , llower.Codice");
+      q->SQL().SetText(SqlLegami(aux, caratt, pPri->m_Val));
       q->SetTimeout(120);
       q->OpenForwardOnly();
       std::string scratch;
-      for (; !q->Eof(); q->Next()) {
-        TCodMdl* cm = indice.Trova(Testo(q->Fields(1).Value(), scratch));
-        if (cm != nullptr) perValore[static_cast<int>(q->Fields(0).AsInteger())].push_back(cm);
-      }
+      for (; !q->Eof(); q->Next())
+        aggiungi(static_cast<int>(q->Fields(0).AsInteger()), Testo(q->Fields(1).Value(), scratch));
     }
     for (const Valore& v : valori) {
       TVista* padre = pSecPadre != nullptr ? static_cast<TVista*>(pSecPadre) : pPri;

@@ -12,10 +12,10 @@ extern "C" void* CreaListaDiProva(int generici) {
   cm->ha_scheda = true;
   if (generici != 0) {
     auto* lista = new rovan::TRovanCodiciGenerici;  // owned by its reference count
-    lista->Aggiungi(rovan::GeneraDaCodMdl(*cm, nullptr));
+    lista->Aggiungi(*cm, nullptr);
     return static_cast<rovan::IRovanCodiciGenerici*>(lista);
   }
   auto* lista = new rovan::TRovanCodici;  // owned by its reference count
-  lista->Aggiungi(rovan::GeneraDaCodMdl(*cm, nullptr));
+  lista->Aggiungi(*cm, nullptr);
   return static_cast<rovan::IRovanCodici*>(lista);
 }

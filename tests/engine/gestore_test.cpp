@@ -279,6 +279,31 @@ TEST(CodMdlTest, FieldsViewCodeAndTechnicalNumbers) {
   EXPECT_THROW(y->AggCampoTecnicoString("Altro", "x"), std::invalid_argument);
 }
 
+// Copies kept in blocks: many small codes fill several blocks, a code longer than a block gets its own, and
+// every copy reads back as its original, flags included.
+TEST(CodMdlTest, CopiesInBlocksReadBackAsTheirOriginals) {
+  std::vector<std::unique_ptr<TCodMdl>> originali;
+  const std::string lunga(65000, 'n');
+  for (int i = 0; i < 600; ++i) {
+    TCodMdl::Testi t{};
+    const std::string cod = "C" + std::to_string(i);
+    t[TCodMdl::Cod] = cod;
+    t[TCodMdl::Descr] = "descrizione abbastanza lunga da riempire i blocchi";
+    if (i == 300) t[TCodMdl::Nota] = lunga;
+    originali.push_back(TCodMdl::Crea(i % 3, t));
+    originali.back()->ha_foto = i % 2 == 0;
+  }
+  TCopieCodici copie;
+  std::vector<const TCodMdl*> copiati;
+  for (const auto& cm : originali) copiati.push_back(&copie.Copia(*cm));
+  for (size_t i = 0; i < originali.size(); ++i) {
+    for (int c = 0; c < TCodMdl::NumCampi; ++c)
+      ASSERT_EQ(copiati[i]->Get(static_cast<TCodMdl::Campo>(c)), originali[i]->Get(static_cast<TCodMdl::Campo>(c))) << i;
+    EXPECT_EQ(copiati[i]->GetIdListino(), originali[i]->GetIdListino());
+    EXPECT_EQ(copiati[i]->ha_foto, originali[i]->ha_foto);
+  }
+}
+
 TEST(CodMdlTest, ListsOwningAndReferencing) {
   TListaCodici owner(true), ref(false);
   for (const char* c : {"B", "A", "C"}) {

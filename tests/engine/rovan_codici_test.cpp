@@ -34,7 +34,7 @@ class RovanCodiciTest : public ListinoTest {};
 
 TEST_F(RovanCodiciTest, SlotsByNumber) {
   auto* lista = new TRovanCodici([] { return std::optional<int>(2); });  // owned by its count
-  lista->Aggiungi(GeneraDaCodMdl(*Codice("AB#2"), nullptr));
+  lista->Aggiungi(*Codice("AB#2"), nullptr);
   void* o = static_cast<IRovanCodici*>(lista);
   EXPECT_EQ(CallSlot<int32_t>(o, 5), 1);
   struct TextCase {
@@ -81,7 +81,7 @@ TEST_F(RovanCodiciTest, LongTextsAreCutToTheBuffer) {
   std::string lungo(300, 'x');
   auto cm = Codice(("K" + lungo).c_str());
   cm->Set(TCodMdl::DescrizioneOri, lungo);
-  lista->Aggiungi(GeneraDaCodMdl(*cm, nullptr));
+  lista->Aggiungi(*cm, nullptr);
   EXPECT_EQ(std::strlen(lista->Traduzione(0, 0)), 255u);
   EXPECT_EQ(std::strlen(lista->CodiceView(0)), 255u);
   EXPECT_EQ(std::strlen(lista->Codice(0)), 301u);
@@ -97,8 +97,8 @@ TEST_F(RovanCodiciTest, GenericCharacteristics) {
   auto dm = Apri("provider=sqlite;Database=" + file);
   dm->SetIdLingua(0);
   auto* lista = new TRovanCodiciGenerici;
-  lista->Aggiungi(GeneraDaCodMdl(*Codice("GEN-1"), dm.get()));
-  lista->Aggiungi(GeneraDaCodMdl(*Codice("SPEC-1"), nullptr));
+  lista->Aggiungi(*Codice("GEN-1"), dm.get());
+  lista->Aggiungi(*Codice("SPEC-1"), nullptr);
   TNavCaratt* c = lista->CodiceListino(0)->FiltriGenerici()->AddCaratt(7);
   ASSERT_NE(c, nullptr);
   c->AddValore(701);
