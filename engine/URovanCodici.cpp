@@ -140,7 +140,8 @@ const char* ROVAN_STDCALL TRovanCodiciBase<I>::CodiceView(int32_t i) {
   return Protetto("CodiceView", "", [&] {
     TCodiceListino* e = CodiceListino(i);
     if (e == nullptr || Processo().switches.nascondiCodici) return "";
-    return NelBuffer(Utf8ToAnsi(e->codice().substr(0, e->codice().find('#'))));
+    AssegnaUtf8ToAnsi(m_testo, e->codice().substr(0, e->codice().find('#')));
+    return NelBuffer(m_testo);
   });
 }
 

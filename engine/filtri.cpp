@@ -69,7 +69,8 @@ bool TGestore::IsVisibilePerFiltri(TCodMdl& mc, std::string& log) {
   bool risultato = true;
   const bool libreria = !dm->m_IsFendrix && m_con_filtro_dll && !dm->m_EsclusoDaFiltroDll;
   const bool esteso = !dm->m_IsFendrix && m_con_filtro_esteso && !dm->m_EsclusoDaFiltroEsteso;
-  const std::string modello = dm->m_EsclusoDaFiltroMod ? std::string() : m_filtroAtt;
+  static const std::string kNessuno;
+  const std::string& modello = dm->m_EsclusoDaFiltroMod ? kNessuno : m_filtroAtt;  // asked for every code of a list
   if (!dm->m_IsFendrix && !m_SoloGlobAtt) risultato = mc.m_Visible;
   if (!m_FiltroEsterno.empty()) risultato = Contiene(mc.filtro(), m_FiltroEsterno) == m_InclusoFiltroEsterno;
   if (dm->m_IsFendrix) return risultato;
