@@ -213,7 +213,7 @@ const TCodMdl& TCopieCodici::Copia(const TCodMdl& cm) {
   const size_t dimensione = (cm.DimensioneCopia() + kAllineamento - 1) / kAllineamento * kAllineamento;
   if (usati_ + dimensione > kBlocco) {
     // A code longer than a block gets a block of its own size, which is then full.
-    blocchi_.push_back(std::make_unique<char[]>(std::max(dimensione, kBlocco)));
+    blocchi_.push_back(std::make_unique_for_overwrite<char[]>(std::max(dimensione, kBlocco)));
     usati_ = 0;
   }
   TCodMdl* copia = cm.CopiaIn(blocchi_.back().get() + usati_);
