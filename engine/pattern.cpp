@@ -45,24 +45,36 @@ Pattern::Pattern(std::string_view testo) {
     p_.append(testo.substr(i, fine - i + 1));
     i = fine;
   }
+  if (p_.size() > 1 && p_[0] == '*' && p_.find('*', 1) == std::string::npos) {
+    codaFissa_ = 0;
+    for (size_t i = 1; i < p_.size(); ++i, ++codaFissa_)
+      if (p_[i] == '[') i = p_.find(']', i + (p_[i + 1] == '!' || p_[i + 1] == '^' ? 3 : 2));
+  }
 }
 
 bool Pattern::Corrisponde(std::string_view s) const {
+  if (codaFissa_ != std::string::npos) {
+    return s.size() >= codaFissa_ && Confronta(std::string_view(p_).substr(1), s.substr(s.size() - codaFissa_));
+  }
+  return Confronta(p_, s);
+}
+
+bool Pattern::Confronta(std::string_view p, std::string_view s) {
   // Iterative matching with one backtrack point for the last "*": linear for the usual patterns.
   size_t pi = 0, si = 0, stellaP = std::string::npos, stellaS = 0;
   while (si < s.size()) {
     const char c = Minuscola(s[si]);
-    if (pi < p_.size() && p_[pi] == '*') {
+    if (pi < p.size() && p[pi] == '*') {
       stellaP = ++pi;
       stellaS = si;
       continue;
     }
-    if (pi < p_.size()) {
+    if (pi < p.size()) {
       size_t dopo = pi + 1;
       bool ok;
-      if (p_[pi] == '?') ok = true;
-      else if (p_[pi] == '[') ok = NelSet(p_, dopo, c);
-      else ok = p_[pi] == c;
+      if (p[pi] == '?') ok = true;
+      else if (p[pi] == '[') ok = NelSet(p, dopo, c);
+      else ok = p[pi] == c;
       if (ok) {
         pi = dopo;
         ++si;
@@ -73,8 +85,8 @@ bool Pattern::Corrisponde(std::string_view s) const {
     pi = stellaP;
     si = ++stellaS;
   }
-  while (pi < p_.size() && p_[pi] == '*') ++pi;
-  return pi == p_.size();
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
 }
 
 }  // namespace rovan

@@ -14,7 +14,12 @@ class Pattern {
   bool Corrisponde(std::string_view s) const;
 
  private:
+  static bool Confronta(std::string_view p, std::string_view s);
+
   std::string p_;  // the pattern, lower-cased outside sets
+  // For "*" followed by a part without "*" (the usual "*tail" search): the characters that part matches,
+  // always the same number, so only that many at the end of a text need comparing.
+  size_t codaFissa_ = std::string::npos;
 };
 
 }  // namespace rovan
