@@ -119,6 +119,25 @@ std::string SqlLegami(const std::string& aux, int caratt, int valPri) {
          " order by v.Ordine, v.Codice  " + " , llower.Codice";
 }
 
+// The secondary values below codValore, read forward.
+std::unique_ptr<TQorQuery2> ApriValoriSecondari(TQorConnection& c, const std::string& aux, int codValore) {
+  std::unique_ptr<TQorQuery2> q = c.GetQuery();
+  q->SQL().SetText(SqlValoriSecondari(aux));
+  q->SetParamByName("CodValore", codValore, ftInteger);
+  q->SetTimeout(120);
+  q->OpenForwardOnly();
+  return q;
+}
+
+// The link query of caratt below valPri, read forward.
+std::unique_ptr<TQorQuery2> ApriLegami(TQorConnection& c, const std::string& aux, int caratt, int valPri) {
+  std::unique_ptr<TQorQuery2> q = c.GetQuery();
+  q->SQL().SetText(SqlLegami(aux, caratt, valPri));
+  q->SetTimeout(120);
+  q->OpenForwardOnly();
+  return q;
+}
+
 }  // namespace
 
 // The rows of the link query of every secondary characteristic below one primary value, read ahead on the
@@ -167,11 +186,7 @@ void TGestore::AnticipaLegami(TQorConnection& connessione, const std::string& au
     if (!IsInMappaCache(ComponiChiaveCache(listaId))) return;
     std::vector<int> ulteriori;
     {
-      std::unique_ptr<TQorQuery2> q = connessione.GetQuery();
-      q->SQL().SetText(SqlValoriSecondari(aux));
-      q->SetParamByName("CodValore", codValore, ftInteger);
-      q->SetTimeout(120);
-      q->OpenForwardOnly();
+      std::unique_ptr<TQorQuery2> q = ApriValoriSecondari(connessione, aux, codValore);
       if (q->isEmpty()) return;
       TQorField caratt = q->FieldByName("Caratt"), codice = q->FieldByName("Codice"), ulteriore = q->FieldByName("UlterioreSec");
       const int primo = static_cast<int>(caratt.AsInteger());
@@ -189,10 +204,7 @@ void TGestore::AnticipaLegami(TQorConnection& connessione, const std::string& au
   };
   scendi(valPri, {valPri});
   for (int caratt : caratteristiche) {
-    std::unique_ptr<TQorQuery2> q = connessione.GetQuery();
-    q->SQL().SetText(SqlLegami(aux, caratt, valPri));
-    q->SetTimeout(120);
-    q->OpenForwardOnly();
+    std::unique_ptr<TQorQuery2> q = ApriLegami(connessione, aux, caratt, valPri);
     AnticipoLegami::Righe& righe = anticipo.perCaratt[caratt];
     std::string scratch;
     for (; !q->Eof(); q->Next())
@@ -466,11 +478,7 @@ void TGestore::AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVi
   };
   std::vector<Valore> valori;
   {
-    std::unique_ptr<TQorQuery2> q = dm.GetQuery();
-    q->SQL().SetText(SqlValoriSecondari(aux));
-    q->SetParamByName("CodValore", codValore, ftInteger);
-    q->SetTimeout(120);
-    q->OpenForwardOnly();
+    std::unique_ptr<TQorQuery2> q = ApriValoriSecondari(dm.Database, aux, codValore);
     if (!q->isEmpty()) {
       TQorField caratt = q->FieldByName("Caratt"), codice = q->FieldByName("Codice"), des = q->FieldByName("Descrizione");
       TQorField ulteriore = q->FieldByName("UlterioreSec");
@@ -499,10 +507,7 @@ void TGestore::AggiungiSecondarieAlternativa(int codValore, TVistiPri* pPri, TVi
     if (anticipate != nullptr) {
       for (const auto& [valore, codice] : *anticipate) aggiungi(valore, codice);
     } else if (nuovi) {
-      std::unique_ptr<TQorQuery2> q = dm.GetQuery();
-      q->SQL().SetText(SqlLegami(aux, caratt, pPri->m_Val));
-      q->SetTimeout(120);
-      q->OpenForwardOnly();
+      std::unique_ptr<TQorQuery2> q = ApriLegami(dm.Database, aux, caratt, pPri->m_Val);
       std::string scratch;
       for (; !q->Eof(); q->Next())
         aggiungi(static_cast<int>(q->Fields(0).AsInteger()), Testo(q->Fields(1).Value(), scratch));
