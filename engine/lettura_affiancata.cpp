@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "storage/dm_main.h"
+#include "storage/qor_query.h"
 
 namespace rovan {
 
@@ -15,6 +16,13 @@ TLetturaAffiancata::TLetturaAffiancata(TDMMain& dm) {
   seconda->SetLogSink([](const std::string&) {});  // the host's log has one line per price list opened
   seconda->SetConnectionString(dm.Database.ConnectionString());
   if (!seconda->ConnettiConProvider()) return;
+  // This connection reads through the system's file cache with a small cache of its own: mapping the file a
+  // second time would count the pages both connections touch twice in the process's resident memory.
+  for (const char* pragma : {"PRAGMA mmap_size=0", "PRAGMA cache_size=-8192"}) {
+    std::unique_ptr<TQorQuery2> q = seconda->GetQuery();
+    q->SQL().SetText(pragma);
+    q->EseguiSQL(false);  // a setting refused leaves the connection as it was, which still reads
+  }
   connessione_ = std::move(seconda);
   filo_ = std::thread([this] { Lavora(); });
 }
