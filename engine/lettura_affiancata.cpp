@@ -16,13 +16,11 @@ TLetturaAffiancata::TLetturaAffiancata(TDMMain& dm) {
   seconda->SetLogSink([](const std::string&) {});  // the host's log has one line per price list opened
   seconda->SetConnectionString(dm.Database.ConnectionString());
   if (!seconda->ConnettiConProvider()) return;
-  // This connection reads through the system's file cache with a small cache of its own: mapping the file a
-  // second time would count the pages both connections touch twice in the process's resident memory.
-  for (const char* pragma : {"PRAGMA mmap_size=0", "PRAGMA cache_size=-8192"}) {
-    std::unique_ptr<TQorQuery2> q = seconda->GetQuery();
-    q->SQL().SetText(pragma);
-    q->EseguiSQL(false);  // a setting refused leaves the connection as it was, which still reads
-  }
+  // Its reads go through the mapped file, as the first connection's do; a small page cache of its own is
+  // enough for the index pages it revisits.
+  std::unique_ptr<TQorQuery2> q = seconda->GetQuery();
+  q->SQL().SetText("PRAGMA cache_size=-8192");
+  q->EseguiSQL(false);  // a setting refused leaves the connection as it was, which still reads
   connessione_ = std::move(seconda);
   filo_ = std::thread([this] { Lavora(); });
 }
