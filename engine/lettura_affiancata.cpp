@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "storage/dm_main.h"
-#include "storage/qor_query.h"
 
 namespace rovan {
 
@@ -16,11 +15,6 @@ TLetturaAffiancata::TLetturaAffiancata(TDMMain& dm) {
   seconda->SetLogSink([](const std::string&) {});  // the host's log has one line per price list opened
   seconda->SetConnectionString(dm.Database.ConnectionString());
   if (!seconda->ConnettiConProvider()) return;
-  // Its reads go through the mapped file, as the first connection's do; a small page cache of its own is
-  // enough for the index pages it revisits.
-  std::unique_ptr<TQorQuery2> q = seconda->GetQuery();
-  q->SQL().SetText("PRAGMA cache_size=-8192");
-  q->EseguiSQL(false);  // a setting refused leaves the connection as it was, which still reads
   connessione_ = std::move(seconda);
   filo_ = std::thread([this] { Lavora(); });
 }
