@@ -349,7 +349,7 @@ void TGestore::ripristina_da_tab_new(int idDatabase, int& glbIdP, TDMMain& dm) {
 
     std::array<std::string, kColonnePrimarie> scratch;
     std::array<const FieldValue*, kColonnePrimarie> cella{};
-    std::string filtro, descrizione;
+    std::string filtro;
     TTraduzioni trad;
     for (; !q->Eof(); q->Next()) {
       for (int c = 0; c < kColonnePrimarie; ++c) cella[static_cast<size_t>(c)] = &q->Fields(c).Value();
