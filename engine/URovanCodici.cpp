@@ -21,6 +21,7 @@ TCodiceListino::TCodiceListino(const TCodMdl& testi, TDMMain* dm)
       m_dm(dm) {}
 
 TCodiceListino::~TCodiceListino() = default;
+TCodiceListino::TCodiceListino(TCodiceListino&&) noexcept = default;
 
 std::string_view TCodiceListino::codice() const { return m_testi->cod(); }
 std::string_view TCodiceListino::descrizione() const { return m_testi->descr(); }

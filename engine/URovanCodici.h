@@ -3,7 +3,6 @@
 // destroyed by its last Release). Entries do not change when the tree changes.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -29,6 +28,7 @@ class TCodiceListino {
   ~TCodiceListino();
   TCodiceListino(const TCodiceListino&) = delete;
   TCodiceListino& operator=(const TCodiceListino&) = delete;
+  TCodiceListino(TCodiceListino&&) noexcept;
 
   std::string_view codice() const;
   std::string_view descrizione() const;     // in the active language
@@ -96,6 +96,7 @@ class TRovanCodiciBase : public Interfaccia {
 
   // Engine side.
   // Appends a snapshot of the engine code cm (its texts and flags as they are now).
+  // The entry is valid until the next Aggiungi.
   TCodiceListino& Aggiungi(const TCodMdl& cm, TDMMain* dm) { return m_listaCodici.emplace_back(m_copie.Copia(cm), dm); }
   // The entry, or null.
   TCodiceListino* CodiceListino(int32_t i);
@@ -110,7 +111,7 @@ class TRovanCodiciBase : public Interfaccia {
 
  private:
   TCopieCodici m_copie;                      // the codes' texts, copied into large blocks
-  std::deque<TCodiceListino> m_listaCodici;  // entries stay in place as the list grows
+  std::vector<TCodiceListino> m_listaCodici;
   int32_t m_ref = 1;
   char m_buff[256] = {};
   std::string m_testo;

@@ -211,13 +211,15 @@ void TListaCodici::ScriviListaCmpJson(JsonLines& lista) const {
 const TCodMdl& TCopieCodici::Copia(const TCodMdl& cm) {
   constexpr size_t kAllineamento = alignof(TCodMdl);
   const size_t dimensione = (cm.DimensioneCopia() + kAllineamento - 1) / kAllineamento * kAllineamento;
-  if (usati_ + dimensione > kBlocco) {
-    // A code longer than a block gets a block of its own size, which is then full.
-    blocchi_.push_back(std::make_unique_for_overwrite<char[]>(std::max(dimensione, kBlocco)));
+  if (usati_ + dimensione > dimensione_) {
+    // A code longer than the next block gets a block of its own size.
+    const size_t prossimo = dimensione_ == 0 ? kPrimoBlocco : std::min(dimensione_ * 2, kBloccoGrande);
+    dimensione_ = std::max(dimensione, prossimo);
+    blocchi_.push_back(AllocaBlocco(dimensione_));
     usati_ = 0;
   }
   TCodMdl* copia = cm.CopiaIn(blocchi_.back().get() + usati_);
-  usati_ = std::min(usati_ + dimensione, kBlocco);
+  usati_ += dimensione;
   return *copia;
 }
 

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/large_blocks.h"
+
 namespace rovan {
 
 class JsonLines;
@@ -168,9 +170,11 @@ class TCopieCodici {
   const TCodMdl& Copia(const TCodMdl& cm);
 
  private:
-  static constexpr size_t kBlocco = 64 * 1024;
-  std::vector<std::unique_ptr<char[]>> blocchi_;
-  size_t usati_ = kBlocco;  // bytes taken in the last block
+  // Blocks double from 64 KB up to a huge page: short lists stay small, long ones fault once per block.
+  static constexpr size_t kPrimoBlocco = 64 * 1024;
+  std::vector<Blocco> blocchi_;
+  size_t dimensione_ = 0;  // of the last block
+  size_t usati_ = 0;       // bytes taken in the last block
 };
 
 }  // namespace rovan

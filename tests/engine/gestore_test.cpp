@@ -279,12 +279,12 @@ TEST(CodMdlTest, FieldsViewCodeAndTechnicalNumbers) {
   EXPECT_THROW(y->AggCampoTecnicoString("Altro", "x"), std::invalid_argument);
 }
 
-// Copies kept in blocks: many small codes fill several blocks, a code longer than a block gets its own, and
-// every copy reads back as its original, flags included.
+// Copies kept in blocks: many small codes fill growing blocks up to the large ones, a code longer than a
+// block gets its own, and every copy reads back as its original, flags included.
 TEST(CodMdlTest, CopiesInBlocksReadBackAsTheirOriginals) {
   std::vector<std::unique_ptr<TCodMdl>> originali;
   const std::string lunga(65000, 'n');
-  for (int i = 0; i < 600; ++i) {
+  for (int i = 0; i < 40000; ++i) {  // some 6 MB of copies
     TCodMdl::Testi t{};
     const std::string cod = "C" + std::to_string(i);
     t[TCodMdl::Cod] = cod;
