@@ -69,8 +69,7 @@ bool TGestore::IsVisibilePerFiltri(TCodMdl& mc, std::string& log) {
   bool risultato = true;
   const bool libreria = !dm->m_IsFendrix && m_con_filtro_dll && !dm->m_EsclusoDaFiltroDll;
   const bool esteso = !dm->m_IsFendrix && m_con_filtro_esteso && !dm->m_EsclusoDaFiltroEsteso;
-  static const std::string kNessuno;
-  const std::string& modello = dm->m_EsclusoDaFiltroMod ? kNessuno : m_filtroAtt;  // asked for every code of a list
+  const std::string& modello = FiltroModelloPer(dm);
   if (!dm->m_IsFendrix && !m_SoloGlobAtt) risultato = mc.m_Visible;
   if (!m_FiltroEsterno.empty()) risultato = Contiene(mc.filtro(), m_FiltroEsterno) == m_InclusoFiltroEsterno;
   if (dm->m_IsFendrix) return risultato;
@@ -92,6 +91,11 @@ bool TGestore::IsVisibilePerFiltri(TCodMdl& mc, std::string& log) {
     if (!risultato) log = "FILTRO ESTESO";
   }
   return risultato;
+}
+
+const std::string& TGestore::FiltroModelloPer(const TDMMain* dm) const {
+  static const std::string kNessuno;  // a reference, not a copy: asked for every code of a list
+  return dm == nullptr || dm->m_IsFendrix || dm->m_EsclusoDaFiltroMod ? kNessuno : m_filtroAtt;
 }
 
 int TGestore::OkFiltroDaDll2(std::string grp, const std::string& filtroAux, const std::string& codArt, std::string& attr) {

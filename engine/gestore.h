@@ -113,6 +113,9 @@ class TGestore {
   // The filter library's answer (1 or more: visible); attr may be replaced by the library.
   int OkFiltroDaDll2(std::string grp, const std::string& filtroAux, const std::string& codArt, std::string& attr);
   bool OkFiltroEsteso(std::string_view filtro) const;
+  // The model filter that applies to the codes of dm: none without a price list, for an object library or
+  // for a price list excluded from it.
+  const std::string& FiltroModelloPer(const TDMMain* dm) const;
   bool TestaEstesaExtra(std::string_view s) const;
   bool TestaEstesaModalita(std::string_view s) const;
   bool TestaEstesaKalvor4(std::string_view) const { return true; }

@@ -273,8 +273,7 @@ bool TGestore::AggiungiTrovato(TCodMdl& cm, TVista& vista, TRovanCodici& risulta
   }
   TDMMain* dm = GetDMMain(cm.GetIdListino());
   const bool escluso = dm == nullptr || dm->m_IsFendrix;  // object libraries are excluded from all three
-  static const std::string kNessuno;
-  const std::string& modello = escluso || dm->m_EsclusoDaFiltroMod ? kNessuno : m_filtroAtt;
+  const std::string& modello = FiltroModelloPer(dm);
   const bool libreria = !escluso && m_con_filtro_dll && !dm->m_EsclusoDaFiltroDll;
   const bool esteso = !escluso && m_con_filtro_esteso && !dm->m_EsclusoDaFiltroEsteso;
   if (esteso && !OkFiltroEsteso(cm.filtro())) return true;

@@ -16,7 +16,6 @@
 
 #include "engine/gestore.h"
 #include "engine/lettura_affiancata.h"
-#include "platform/free_memory.h"
 #include "platform/text_utils.h"
 #include "platform/ui_services.h"
 #include "plugin/reporting.h"
@@ -234,7 +233,6 @@ void TGestore::ripristina_da_database() {
     if (dm.GetTipoListino() != TL_WEB) ripristina_da_tab_new(static_cast<int>(i), glbIdP, dm);
   }
   PreparaIndici();  // while the codes are fresh in memory, not at the first look-up
-  RestituisciMemoriaLibera();  // what the reads alongside held is free now, in the reader's heap too
 }
 
 void TGestore::CaricaMappaCache(const std::string& file) {

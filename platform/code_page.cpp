@@ -133,6 +133,14 @@ bool IsAscii(std::string_view text) {
   return any < 0x80;
 }
 
+// The length of the well-formed multi-byte sequence that starts rest (its first byte is 0x80 or above),
+// or 0 when it is ill-formed.
+size_t Utf8SequenceLength(std::string_view rest) {
+  const unsigned char lead = static_cast<unsigned char>(rest[0]);
+  const size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  return lead >= 0xC2 && lead <= 0xF4 && Utf8Skip(rest) == expected ? expected : 0;
+}
+
 // Whether text is well-formed UTF-8: then converting it from UTF-8 to UTF-8 gives it back unchanged.
 bool IsValidUtf8(std::string_view text) {
   for (size_t i = 0; i < text.size();) {
@@ -140,10 +148,8 @@ bool IsValidUtf8(std::string_view text) {
       ++i;
       continue;
     }
-    const size_t n = Utf8Skip(text.substr(i));
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    const size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (n != expected || lead < 0xC2 || lead > 0xF4) return false;
+    const size_t n = Utf8SequenceLength(text.substr(i));
+    if (n == 0) return false;
     i += n;
   }
   return true;
@@ -176,9 +182,8 @@ std::optional<std::string> WellFormedUtf8ToUtf16Le(std::string_view utf8) {
       ++i;
       continue;
     }
-    const size_t lunghezza = Utf8Skip(utf8.substr(i));
-    const size_t attesa = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (lunghezza != attesa || lead < 0xC2 || lead > 0xF4) return std::nullopt;
+    const size_t attesa = Utf8SequenceLength(utf8.substr(i));
+    if (attesa == 0) return std::nullopt;
     unsigned cp = lead & (0x7Fu >> attesa);
     for (size_t k = 1; k < attesa; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
     if (cp >= 0x10000) {

@@ -1,9 +1,0 @@
-#include "platform/free_memory.h"
-
-#include <malloc.h>
-
-namespace rovan {
-
-void RestituisciMemoriaLibera() { malloc_trim(0); }
-
-}  // namespace rovan
