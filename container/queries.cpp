@@ -189,7 +189,7 @@ void* ROVAN_STDCALL TRovanContainer::GetRovanCodici(int32_t idPri, int32_t idSec
 void* ROVAN_STDCALL TRovanContainer::GetRovanCodici2(int32_t idPri, int32_t idSec, const char* filtro) {
   return Protetto("GetRovanCodici2", static_cast<void*>(nullptr), [&]() -> void* {
     if (!m_Gestore) return nullptr;
-    auto* lista = new TRovanCodici([this] { return PosizioneLinguaHost(); });  // owned by its reference count
+    auto* lista = new TRovanCodici([this] { return PosizioneLinguaHost(); }, m_RiservaListe);  // owned by its reference count
     m_Gestore->settaAtt(idPri, idSec, AnsiToUtf8(Testo(filtro)));
     const bool etichette = Processo().switches.soloEtichetteValide;
     if (etichette) m_lista_etichette_valide.clear();
@@ -229,7 +229,7 @@ int32_t ROVAN_STDCALL TRovanContainer::HoAlmenoUnRovanCodici2(int32_t idPri, int
 void* ROVAN_STDCALL TRovanContainer::FindCodici(const char* impronta, int32_t suDescrizione) {
   return Protetto("FindCodici", static_cast<void*>(nullptr), [&]() -> void* {
     if (!m_Gestore) return nullptr;
-    auto* lista = new TRovanCodici([this] { return PosizioneLinguaHost(); });  // owned by its reference count
+    auto* lista = new TRovanCodici([this] { return PosizioneLinguaHost(); }, m_RiservaListe);  // owned by its reference count
     try {
       m_Gestore->FindCodici(*lista, Testo(impronta), suDescrizione > 0);
     } catch (...) {

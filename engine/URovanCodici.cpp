@@ -1,6 +1,7 @@
 #include "engine/URovanCodici.h"
 
 #include <cstring>
+#include <new>
 
 #include "engine/UFiltri.h"
 #include "engine/UGenerici.h"
@@ -21,7 +22,6 @@ TCodiceListino::TCodiceListino(const TCodMdl& testi, TDMMain* dm)
       m_dm(dm) {}
 
 TCodiceListino::~TCodiceListino() = default;
-TCodiceListino::TCodiceListino(TCodiceListino&&) noexcept = default;
 
 std::string_view TCodiceListino::codice() const { return m_testi->cod(); }
 std::string_view TCodiceListino::descrizione() const { return m_testi->descr(); }
@@ -37,9 +37,20 @@ TListaCarattGenerici* TCodiceListino::FiltriGenerici() {
   return m_FiltriGenerici.get();
 }
 
+TVociListino::~TVociListino() {
+  for (size_t i = n_; i-- > 0;) (*this)[i].~TCodiceListino();
+}
+
+TCodiceListino& TVociListino::Aggiungi(const TCodMdl& testi, TDMMain* dm) {
+  if (n_ == pezzi_.Count() * kPerPezzo) pezzi_.Prendi(kPerPezzo * sizeof(TCodiceListino));
+  TCodiceListino* voce = ::new (&reinterpret_cast<TCodiceListino*>(pezzi_[n_ / kPerPezzo])[n_ % kPerPezzo]) TCodiceListino(testi, dm);
+  ++n_;
+  return *voce;
+}
+
 template <typename I>
-TRovanCodiciBase<I>::TRovanCodiciBase(std::function<std::optional<int>()> linguaAttiva)
-    : m_linguaAttiva(std::move(linguaAttiva)) {}
+TRovanCodiciBase<I>::TRovanCodiciBase(std::function<std::optional<int>()> linguaAttiva, std::shared_ptr<RiservaBlocchi> riserva)
+    : m_copie(riserva), m_listaCodici(std::move(riserva)), m_linguaAttiva(std::move(linguaAttiva)) {}
 
 template <typename I>
 TRovanCodiciBase<I>::~TRovanCodiciBase() = default;

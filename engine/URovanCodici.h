@@ -12,6 +12,7 @@
 
 #include "engine/cod_mdl.h"
 #include "engine/shared_types.h"
+#include "platform/large_blocks.h"
 #include "plugin/ItfRovan.h"
 
 namespace rovan {
@@ -28,7 +29,6 @@ class TCodiceListino {
   ~TCodiceListino();
   TCodiceListino(const TCodiceListino&) = delete;
   TCodiceListino& operator=(const TCodiceListino&) = delete;
-  TCodiceListino(TCodiceListino&&) noexcept;
 
   std::string_view codice() const;
   std::string_view descrizione() const;     // in the active language
@@ -60,12 +60,35 @@ class TCodiceListino {
 };
 
 // The slots 3 to 22 of a code list, for the plain list and for the list with generic data.
+// The entries of a code list, in chunks of a fixed size taken from the list's reserve: appending never
+// moves the entries already made, and a long list costs no copying as it grows.
+class TVociListino {
+ public:
+  explicit TVociListino(std::shared_ptr<RiservaBlocchi> riserva) : pezzi_(std::move(riserva)) {}
+  ~TVociListino();
+  TVociListino(const TVociListino&) = delete;
+  TVociListino& operator=(const TVociListino&) = delete;
+
+  TCodiceListino& Aggiungi(const TCodMdl& testi, TDMMain* dm);
+  size_t size() const { return n_; }
+  TCodiceListino& operator[](size_t i) const {
+    return reinterpret_cast<TCodiceListino*>(pezzi_[i / kPerPezzo])[i % kPerPezzo];
+  }
+
+ private:
+  static constexpr size_t kPerPezzo = 1024;
+  BlocchiPresi pezzi_;
+  size_t n_ = 0;
+};
+
 template <typename Interfaccia>
 class TRovanCodiciBase : public Interfaccia {
  public:
   // linguaAttiva: in container mode, the language position active on the principal price list (nullopt
-  // when unknown); Desc then prefers that translation.
-  explicit TRovanCodiciBase(std::function<std::optional<int>()> linguaAttiva = {});
+  // when unknown); Desc then prefers that translation. riserva: where the list's memory comes from and goes
+  // back to (none: the system).
+  explicit TRovanCodiciBase(std::function<std::optional<int>()> linguaAttiva = {},
+                            std::shared_ptr<RiservaBlocchi> riserva = nullptr);
   TRovanCodiciBase(const TRovanCodiciBase&) = delete;
   TRovanCodiciBase& operator=(const TRovanCodiciBase&) = delete;
 
@@ -96,8 +119,7 @@ class TRovanCodiciBase : public Interfaccia {
 
   // Engine side.
   // Appends a snapshot of the engine code cm (its texts and flags as they are now).
-  // The entry is valid until the next Aggiungi.
-  TCodiceListino& Aggiungi(const TCodMdl& cm, TDMMain* dm) { return m_listaCodici.emplace_back(m_copie.Copia(cm), dm); }
+  TCodiceListino& Aggiungi(const TCodMdl& cm, TDMMain* dm) { return m_listaCodici.Aggiungi(m_copie.Copia(cm), dm); }
   // The entry, or null.
   TCodiceListino* CodiceListino(int32_t i);
 
@@ -110,8 +132,8 @@ class TRovanCodiciBase : public Interfaccia {
   const char* Utf8(std::string_view testo);
 
  private:
-  TCopieCodici m_copie;                      // the codes' texts, copied into large blocks
-  std::vector<TCodiceListino> m_listaCodici;
+  TCopieCodici m_copie;  // the codes' texts, copied into large blocks
+  TVociListino m_listaCodici;
   int32_t m_ref = 1;
   char m_buff[256] = {};
   std::string m_testo;

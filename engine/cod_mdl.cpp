@@ -23,10 +23,31 @@ std::unique_ptr<TCodMdl> TCodMdl::Crea(int idListino, const Testi& testi) {
   return cm;
 }
 
+namespace {
+
+uint64_t MascheraDi(const char* dati) {
+  uint64_t maschera;
+  std::memcpy(&maschera, dati, sizeof maschera);
+  return maschera;
+}
+
+// The bits set (without the processor's instruction, which the baseline x86-64 target lacks: the library
+// call was a visible part of a search).
+int Contati(uint64_t x) {
+  x -= (x >> 1) & 0x5555555555555555ull;
+  x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+  x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0full;
+  return static_cast<int>((x * 0x0101010101010101ull) >> 56);
+}
+
+}  // namespace
+
 size_t TCodMdl::DimensioneCopia() const {
-  uint16_t testo = 0;  // the end of the last field is the length of all the characters
-  std::memcpy(&testo, Dati() + sizeof(uint16_t) * (NumCampi - 1), sizeof testo);
-  return sizeof(TCodMdl) + kTabella + testo;
+  const char* dati = Dati();
+  const int campi = Memorizzati(MascheraDi(dati));
+  uint16_t testo = 0;  // the end of the last stored field is the length of all the characters
+  if (campi > 0) std::memcpy(&testo, dati + kMaschera + sizeof(uint16_t) * (campi - 1), sizeof testo);
+  return sizeof(TCodMdl) + kMaschera + sizeof(uint16_t) * campi + testo;
 }
 
 TCodMdl* TCodMdl::CopiaIn(void* memoria) const {
@@ -42,32 +63,54 @@ TCodMdl* TCodMdl::CopiaIn(void* memoria) const {
   return cm;
 }
 
+uint64_t TCodMdl::Maschera(const Testi& testi) {
+  static_assert(NumCampi <= kPrimoBitConteggio, "the fields' bits overlap the count");
+  uint64_t maschera = 0;
+  for (int i = 0; i < NumCampi; ++i)
+    if (!testi[static_cast<size_t>(i)].empty()) maschera |= uint64_t{1} << i;
+  if (!testi[DescrizioneOri].empty() && testi[DescrizioneOri] == testi[Descr])
+    maschera = (maschera & ~(uint64_t{1} << DescrizioneOri)) | kOriComeDescr;
+  return maschera | static_cast<uint64_t>(Contati(maschera & kBitCampi)) << kPrimoBitConteggio;
+}
+
 size_t TCodMdl::Dimensione(const Testi& testi) {
-  size_t totale = 0;
-  for (std::string_view t : testi) totale += t.size();
+  const uint64_t maschera = Maschera(testi);
+  size_t totale = kMaschera;
+  for (int i = 0; i < NumCampi; ++i)
+    if (maschera & (uint64_t{1} << i)) totale += sizeof(uint16_t) + testi[static_cast<size_t>(i)].size();
   if (totale > UINT16_MAX) throw std::length_error("code texts too long");
-  return kTabella + totale;
+  return totale;
 }
 
 void TCodMdl::Scrivi(const Testi& testi, char* dati) {
-  uint16_t fine[NumCampi];
-  char* testo = dati + kTabella;
+  const uint64_t maschera = Maschera(testi);
+  std::memcpy(dati, &maschera, sizeof maschera);
+  char* fine = dati + kMaschera;
+  char* testo = fine + sizeof(uint16_t) * Memorizzati(maschera);
   size_t pos = 0;
   for (int i = 0; i < NumCampi; ++i) {
+    if (!(maschera & (uint64_t{1} << i))) continue;
     const std::string_view t = testi[static_cast<size_t>(i)];
-    if (!t.empty()) std::memcpy(testo + pos, t.data(), t.size());  // an empty view may hold no pointer
+    std::memcpy(testo + pos, t.data(), t.size());
     pos += t.size();
-    fine[i] = static_cast<uint16_t>(pos);
+    const auto f = static_cast<uint16_t>(pos);
+    std::memcpy(fine, &f, sizeof f);
+    fine += sizeof f;
   }
-  std::memcpy(dati, fine, kTabella);
 }
 
 std::string_view TCodMdl::Get(Campo c) const {
   const char* dati = Dati();
-  uint16_t inizio = 0, fine = 0;
-  if (c > 0) std::memcpy(&inizio, dati + sizeof(uint16_t) * (c - 1), sizeof inizio);
-  std::memcpy(&fine, dati + sizeof(uint16_t) * c, sizeof fine);
-  return std::string_view(dati + kTabella + inizio, fine - inizio);
+  const uint64_t maschera = MascheraDi(dati);
+  if (c == DescrizioneOri && (maschera & kOriComeDescr)) c = Descr;
+  const uint64_t bit = uint64_t{1} << c;
+  if (!(maschera & bit)) return {};
+  const int prima = c == Cod ? 0 : Contati(maschera & (bit - 1));  // stored fields before this one
+  const char* fine = dati + kMaschera;
+  uint16_t inizio = 0, termine = 0;
+  if (prima > 0) std::memcpy(&inizio, fine + sizeof(uint16_t) * (prima - 1), sizeof inizio);
+  std::memcpy(&termine, fine + sizeof(uint16_t) * prima, sizeof termine);
+  return std::string_view(fine + sizeof(uint16_t) * Memorizzati(maschera) + inizio, termine - inizio);
 }
 
 void TCodMdl::Set(Campo c, std::string_view valore) {
@@ -79,7 +122,7 @@ void TCodMdl::Set(Campo c, std::string_view valore) {
     testi[static_cast<size_t>(i)] = copie[static_cast<size_t>(i)];
   }
   const size_t dimensione = Dimensione(testi);
-  if (dimensione - kTabella <= capacita_) {
+  if (dimensione <= capacita_) {
     esterni_.reset();
     Scrivi(testi, reinterpret_cast<char*>(this + 1));
   } else {
@@ -144,25 +187,22 @@ void TCodMdl::ScriviCmpJson(JsonLines& lista) const {
 
 TCodMdl* TListaCodici::Aggiungi(std::unique_ptr<TCodMdl> cm) {
   if (!m_IsPri) throw std::logic_error("a referencing code list owns no codes");
-  TCodMdl* p = cm.get();
-  items_.push_back(p);
-  owned_.push_back(std::move(cm));
-  return p;
+  items_.push_back(cm.get());  // may throw: the code is still cm's
+  return cm.release();
 }
 
 void TListaCodici::Accoda(TListaCodici& altra) {
   if (!m_IsPri || !altra.m_IsPri) throw std::logic_error("a referencing code list owns no codes");
   items_.insert(items_.end(), altra.items_.begin(), altra.items_.end());
-  for (auto& cm : altra.owned_) owned_.push_back(std::move(cm));
   altra.items_.clear();
-  altra.owned_.clear();
 }
 
 void TListaCodici::AggiungiRiferimento(TCodMdl* cm) { items_.push_back(cm); }
 
 void TListaCodici::Clear() {
+  if (m_IsPri)
+    for (TCodMdl* cm : items_) delete cm;
   items_.clear();
-  owned_.clear();
 }
 
 TCodMdl* TListaCodici::DammiElemento(int i) const {
@@ -214,11 +254,12 @@ const TCodMdl& TCopieCodici::Copia(const TCodMdl& cm) {
   if (usati_ + dimensione > dimensione_) {
     // A code longer than the next block gets a block of its own size.
     const size_t prossimo = dimensione_ == 0 ? kPrimoBlocco : std::min(dimensione_ * 2, kBloccoGrande);
-    dimensione_ = std::max(dimensione, prossimo);
-    blocchi_.push_back(AllocaBlocco(dimensione_));
+    const size_t nuova = std::max(dimensione, prossimo);
+    ultimo_ = blocchi_.Prendi(nuova);
+    dimensione_ = nuova;
     usati_ = 0;
   }
-  TCodMdl* copia = cm.CopiaIn(blocchi_.back().get() + usati_);
+  TCodMdl* copia = cm.CopiaIn(ultimo_ + usati_);
   usati_ += dimensione;
   return *copia;
 }

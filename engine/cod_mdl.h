@@ -1,8 +1,10 @@
 // TCodMdl: a code (composto) as the navigation engine keeps it, and TListaCodici, an ordered list of them.
 //
 // A price list may hold a million codes, so a code and all its texts are one allocation: the object is
-// followed by a table of end offsets (one per field, 16 bits) and the characters. Searches walk codes by
-// the million, and one block per code is one cache miss, not two. Texts are read as string views valid
+// followed by a 64-bit mask of the fields that are not empty, the end offset (16 bits) of each of those
+// and the characters. Most of the 36 fields are empty in a typical code, and the description in the base
+// language is usually the description itself, kept once (a bit of the mask says so). Searches walk codes
+// by the million, and one block per code is one cache miss, not two. Texts are read as string views valid
 // until a field is changed; a change that no longer fits moves the texts to a buffer of their own (rare:
 // edits, not restores, change fields).
 #pragma once
@@ -105,20 +107,28 @@ class TCodMdl {
   bool m_isfendrix = false;
 
  private:
-  TCodMdl(int idListino, size_t dimensione)
-      : m_IdListino(idListino), capacita_(static_cast<uint16_t>(dimensione - kTabella)) {}
+  TCodMdl(int idListino, size_t dimensione) : m_IdListino(idListino), capacita_(static_cast<uint16_t>(dimensione)) {}
   // Room for the object and extra bytes after it; only Crea allocates codes.
   static void* operator new(size_t size, size_t extra) { return ::operator new(size + extra); }
   static void operator delete(void* p, size_t) { ::operator delete(p); }
 
-  static std::optional<Campo> CampoTecnicoPerNome(std::string_view campo);
+  // The mask: bit i for field i when stored; bits 56 to 62, how many are stored (the size of the table of
+  // ends); bit 63, DescrizioneOri is the same text as Descr and is not stored.
+  static constexpr uint64_t kBitCampi = (uint64_t{1} << NumCampi) - 1;
+  static constexpr int kPrimoBitConteggio = 56;
+  static constexpr uint64_t kOriComeDescr = uint64_t{1} << 63;
+  static int Memorizzati(uint64_t maschera) { return static_cast<int>((maschera >> kPrimoBitConteggio) & 0x7F); }
+  static constexpr size_t kMaschera = sizeof(uint64_t);
+  static uint64_t Maschera(const Testi& testi);
+  // The bytes the texts take: the mask, the table of ends and the characters.
   static size_t Dimensione(const Testi& testi);
-  // Writes testi as [uint16_t fine[NumCampi]][characters] into dati; fine[i] is the end of field i.
+  // Writes testi as [uint64_t mask][uint16_t fine[stored fields]][characters] into dati; fine[i] is the end
+  // of the i-th stored field.
   static void Scrivi(const Testi& testi, char* dati);
+  static std::optional<Campo> CampoTecnicoPerNome(std::string_view campo);
   const char* Dati() const { return esterni_ ? esterni_.get() : reinterpret_cast<const char*>(this + 1); }
 
-  static constexpr size_t kTabella = sizeof(uint16_t) * NumCampi;
-  uint16_t capacita_;                // room for characters after the object's table
+  uint16_t capacita_;                // bytes after the object
   std::unique_ptr<char[]> esterni_;  // the texts once they outgrew the bytes after the object
 };
 
@@ -128,6 +138,7 @@ class TListaCodici {
   explicit TListaCodici(bool isPri) : m_IsPri(isPri) {}
   TListaCodici(const TListaCodici&) = delete;
   TListaCodici& operator=(const TListaCodici&) = delete;
+  ~TListaCodici() { Clear(); }
 
   // Appends a code to an owning list, which takes it over (a referencing list throws std::logic_error).
   TCodMdl* Aggiungi(std::unique_ptr<TCodMdl> cm);
@@ -136,6 +147,9 @@ class TListaCodici {
   // Appends a reference to a code owned by another list (the owner outlives this list).
   void AggiungiRiferimento(TCodMdl* cm);
   void Clear();
+  // Gives back the room a list grown one code at a time keeps beyond its codes (a restore's lists are
+  // final once it ends).
+  void Compatta() { items_.shrink_to_fit(); }
   int Count() const { return static_cast<int>(items_.size()); }
   // The i-th code, or null outside 0..Count-1.
   TCodMdl* DammiElemento(int i) const;
@@ -154,16 +168,17 @@ class TListaCodici {
 
  private:
   bool m_IsPri;
-  std::vector<TCodMdl*> items_;                 // in display order
-  std::vector<std::unique_ptr<TCodMdl>> owned_;  // owning lists only
+  // In display order. An owning list owns these codes (deleted by Clear): a second vector of owners would
+  // cost a pointer per code of a million-code price list.
+  std::vector<TCodMdl*> items_;
 };
 
 // Copies of codes packed into large blocks: the code lists handed to the host take a snapshot of thousands of
 // codes at a time, and one allocation per code would cost more than the copying. Copies live as long as
-// the store.
+// the store; its blocks come from, and go back to, the reserve it is given.
 class TCopieCodici {
  public:
-  TCopieCodici() = default;
+  explicit TCopieCodici(std::shared_ptr<RiservaBlocchi> riserva = nullptr) : blocchi_(std::move(riserva)) {}
   TCopieCodici(const TCopieCodici&) = delete;
   TCopieCodici& operator=(const TCopieCodici&) = delete;
 
@@ -172,9 +187,10 @@ class TCopieCodici {
  private:
   // Blocks double from 64 KB up to a huge page: short lists stay small, long ones fault once per block.
   static constexpr size_t kPrimoBlocco = 64 * 1024;
-  std::vector<Blocco> blocchi_;
-  size_t dimensione_ = 0;  // of the last block
-  size_t usati_ = 0;       // bytes taken in the last block
+  BlocchiPresi blocchi_;
+  char* ultimo_ = nullptr;  // the last block
+  size_t dimensione_ = 0;   // of the last block
+  size_t usati_ = 0;        // bytes taken in the last block
 };
 
 }  // namespace rovan

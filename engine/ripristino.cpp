@@ -137,6 +137,12 @@ std::unique_ptr<TQorQuery2> ApriLegami(TQorConnection& c, const std::string& aux
   return q;
 }
 
+// Gives back the room the lists of a view and of the views below it grew into.
+void CompattaListe(TVista& vista) {
+  vista.codici().Compatta();
+  for (const auto& s : vista.figli()) CompattaListe(*s);
+}
+
 }  // namespace
 
 // The rows of the link query of every secondary characteristic below one primary value, read ahead on the
@@ -232,6 +238,8 @@ void TGestore::ripristina_da_database() {
     // Web price lists are read from their XML tree, which this engine does not load yet.
     if (dm.GetTipoListino() != TL_WEB) ripristina_da_tab_new(static_cast<int>(i), glbIdP, dm);
   }
+  for (const auto& p : m_primarie) CompattaListe(*p);
+  m_ListaCodiciInvisibili.Compatta();
   PreparaIndici();  // while the codes are fresh in memory, not at the first look-up
 }
 

@@ -15,4 +15,47 @@ Blocco AllocaBlocco(size_t byte) {
   return Blocco(static_cast<char*>(p));
 }
 
+Blocco RiservaBlocchi::Prendi(size_t byte) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (auto it = tenuti_.begin(); it != tenuti_.end(); ++it) {
+      if (it->byte != byte) continue;
+      Blocco b = std::move(it->memoria);
+      tenuti_.erase(it);
+      byteTenuti_ -= byte;
+      return b;
+    }
+  }
+  return AllocaBlocco(byte);
+}
+
+void RiservaBlocchi::Rendi(Blocco blocco, size_t byte) noexcept {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (byteTenuti_ + byte > massimo_) return;  // blocco is freed on the way out
+  try {
+    tenuti_.push_back({std::move(blocco), byte});
+  } catch (const std::bad_alloc&) {
+    return;  // freed with the element that could not be added
+  }
+  byteTenuti_ += byte;
+}
+
+size_t RiservaBlocchi::Tenuti() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return byteTenuti_;
+}
+
+BlocchiPresi::~BlocchiPresi() {
+  if (!riserva_) return;
+  for (Preso& p : blocchi_) riserva_->Rendi(std::move(p.memoria), p.byte);
+}
+
+char* BlocchiPresi::Prendi(size_t byte) {
+  blocchi_.reserve(blocchi_.size() + 1);  // no throw after the block is taken
+  Blocco b = riserva_ ? riserva_->Prendi(byte) : AllocaBlocco(byte);
+  char* p = b.get();
+  blocchi_.push_back({std::move(b), byte});
+  return p;
+}
+
 }  // namespace rovan

@@ -12,6 +12,7 @@
 #include <set>
 #include <string>
 
+#include "platform/large_blocks.h"
 #include "plugin/ItfRovan.h"
 #include "plugin/rovan_tree.h"
 
@@ -135,6 +136,10 @@ class TRovanContainer final : public IRovanContainer {
   // createRovan2, for an empty code or a missing price list).
   int ScriviFileComposto(const std::string& codice, const std::string& file, TDMMain* dm);
   int32_t m_ref = 1;
+  // Memory of the code lists handed out, kept for the next ones when the host releases them: a search on a
+  // million codes lists tens of megabytes, and a designer searches again and again.
+  static constexpr size_t kMassimoRiservaListe = size_t{64} << 20;
+  std::shared_ptr<RiservaBlocchi> m_RiservaListe = std::make_shared<RiservaBlocchi>(kMassimoRiservaListe);
 };
 
 }  // namespace rovan

@@ -279,6 +279,50 @@ TEST(CodMdlTest, FieldsViewCodeAndTechnicalNumbers) {
   EXPECT_THROW(y->AggCampoTecnicoString("Altro", "x"), std::invalid_argument);
 }
 
+// Only the fields that are not empty are stored, and a base-language description equal to the description
+// is stored once: every field must still read back as written, and a change to either description must
+// leave the other as it was.
+TEST(CodMdlTest, SparseFieldsAndTheSharedDescriptionReadBack) {
+  auto campo = [](int c) { return static_cast<TCodMdl::Campo>(c); };
+  auto testo = [](int c) { return "t" + std::to_string(c) + std::string(static_cast<size_t>(c), 'x'); };
+  auto verifica = [&](const TCodMdl& cm, const std::vector<std::string>& attesi, const std::string& caso) {
+    for (int c = 0; c < TCodMdl::NumCampi; ++c) EXPECT_EQ(cm.Get(campo(c)), attesi[static_cast<size_t>(c)]) << caso << " field " << c;
+  };
+  for (int solo = -1; solo < TCodMdl::NumCampi; ++solo) {  // -1: every field
+    std::vector<std::string> attesi(TCodMdl::NumCampi);
+    TCodMdl::Testi t{};
+    for (int c = 0; c < TCodMdl::NumCampi; ++c)
+      if (solo < 0 || c == solo) t[static_cast<size_t>(c)] = attesi[static_cast<size_t>(c)] = testo(c);
+    auto cm = TCodMdl::Crea(1, t);
+    verifica(*cm, attesi, "only " + std::to_string(solo));
+    TCopieCodici copie;
+    verifica(copie.Copia(*cm), attesi, "copy of only " + std::to_string(solo));
+  }
+  TCodMdl::Testi t{};
+  t[TCodMdl::Cod] = "C1";
+  t[TCodMdl::Descr] = t[TCodMdl::DescrizioneOri] = "sedia";
+  t[TCodMdl::Trad3] = "chair";
+  auto cm = TCodMdl::Crea(1, t);
+  auto condivisa = TCodMdl::Crea(1, t);
+  EXPECT_LT(condivisa->DimensioneCopia(), TCodMdl::Crea(1, [&] {
+                                            TCodMdl::Testi d = t;
+                                            d[TCodMdl::DescrizioneOri] = "sedie";
+                                            return d;
+                                          }())->DimensioneCopia() - 4);
+  EXPECT_EQ(cm->descrizioneOri(), "sedia");
+  cm->Set(TCodMdl::Descr, "Stuhl");
+  EXPECT_EQ(cm->descr(), "Stuhl");
+  EXPECT_EQ(cm->descrizioneOri(), "sedia");
+  cm->Set(TCodMdl::DescrizioneOri, "Stuhl");
+  cm->Set(TCodMdl::DescrizioneOri, "sedia");
+  EXPECT_EQ(cm->descr(), "Stuhl");
+  EXPECT_EQ(cm->descrizioneOri(), "sedia");
+  EXPECT_EQ(cm->traduzione(3), "chair");
+  condivisa->Set(TCodMdl::DescrizioneOri, "");
+  EXPECT_EQ(condivisa->descr(), "sedia");
+  EXPECT_EQ(condivisa->descrizioneOri(), "");
+}
+
 // Copies kept in blocks: many small codes fill growing blocks up to the large ones, a code longer than a
 // block gets its own, and every copy reads back as its original, flags included.
 TEST(CodMdlTest, CopiesInBlocksReadBackAsTheirOriginals) {

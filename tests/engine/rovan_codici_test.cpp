@@ -76,6 +76,28 @@ TEST_F(RovanCodiciTest, SlotsByNumber) {
   EXPECT_EQ(CallSlot<int32_t>(o, 2), 0);  // destroyed: ASan reports a leak or a second free
 }
 
+// A list longer than one chunk of entries and one block of copies reads back every entry; lists sharing a
+// reserve reuse the memory of those released, and a later list never sees an earlier one's entries.
+TEST(RovanCodiciListaTest, LongListsThroughAReserve) {
+  auto riserva = std::make_shared<RiservaBlocchi>(size_t{8} << 20);
+  std::vector<std::unique_ptr<TCodMdl>> codici;
+  for (int i = 0; i < 5000; ++i) codici.push_back(Codice(("C" + std::to_string(i)).c_str()));
+  for (int giro = 0; giro < 2; ++giro) {
+    auto* lista = new TRovanCodici({}, riserva);
+    const int n = giro == 0 ? 5000 : 3000;
+    for (int i = 0; i < n; ++i) lista->Aggiungi(*codici[static_cast<size_t>(i)], nullptr).m_IdLinguetta = i + giro;
+    ASSERT_EQ(lista->Count(), n);
+    for (int i = 0; i < n; i += 7) {
+      ASSERT_STREQ(lista->Codice(i), ("C" + std::to_string(i)).c_str());
+      ASSERT_EQ(lista->IdLinguetta(i), i + giro);
+      ASSERT_STREQ(lista->GetUserData(i, 3), "u3");
+    }
+    EXPECT_EQ(lista->Codice(n), std::string());
+    lista->Release();
+    EXPECT_GT(riserva->Tenuti(), 0u);
+  }
+}
+
 TEST_F(RovanCodiciTest, LongTextsAreCutToTheBuffer) {
   auto* lista = new TRovanCodici;
   std::string lungo(300, 'x');
