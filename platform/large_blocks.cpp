@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <iterator>
 #include <new>
 
 namespace rovan {
@@ -18,10 +19,10 @@ Blocco AllocaBlocco(size_t byte) {
 Blocco RiservaBlocchi::Prendi(size_t byte) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    for (auto it = tenuti_.begin(); it != tenuti_.end(); ++it) {
+    for (auto it = tenuti_.rbegin(); it != tenuti_.rend(); ++it) {  // the latest given back is likeliest in cache
       if (it->byte != byte) continue;
       Blocco b = std::move(it->memoria);
-      tenuti_.erase(it);
+      tenuti_.erase(std::next(it).base());
       byteTenuti_ -= byte;
       return b;
     }
@@ -31,7 +32,11 @@ Blocco RiservaBlocchi::Prendi(size_t byte) {
 
 void RiservaBlocchi::Rendi(Blocco blocco, size_t byte) noexcept {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (byteTenuti_ + byte > massimo_) return;  // blocco is freed on the way out
+  if (byte > massimo_) return;  // blocco is freed on the way out
+  // The oldest go first: the sizes wanted next are those of the lists just released.
+  size_t via = 0;
+  while (byteTenuti_ + byte > massimo_) byteTenuti_ -= tenuti_[via++].byte;
+  tenuti_.erase(tenuti_.begin(), tenuti_.begin() + static_cast<std::ptrdiff_t>(via));
   try {
     tenuti_.push_back({std::move(blocco), byte});
   } catch (const std::bad_alloc&) {

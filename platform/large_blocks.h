@@ -22,10 +22,10 @@ inline constexpr size_t kBloccoGrande = size_t{2} << 20;
 // A block of byte bytes, aligned for any object; at kBloccoGrande bytes or more, in huge pages when possible.
 Blocco AllocaBlocco(size_t byte);
 
-// Blocks given back, kept up to a number of bytes for the next taker of the same size. The lists handed to
-// a host are built and dropped again and again (each search, each tab opened); memory just given back to
-// the system would have to be faulted in afresh every time, which costs more than filling it. Shared by
-// the lists of one owner, possibly released on other threads.
+// Blocks given back, kept up to a number of bytes (the oldest freed first) for the next taker of the same
+// size. The lists handed to a host are built and dropped again and again (each search, each tab opened);
+// memory just given back to the system would have to be faulted in afresh every time, which costs more
+// than filling it. Shared by the lists of one owner, possibly released on other threads.
 class RiservaBlocchi {
  public:
   explicit RiservaBlocchi(size_t massimo) : massimo_(massimo) {}
@@ -34,7 +34,8 @@ class RiservaBlocchi {
 
   // A kept block of exactly byte bytes, else a new one.
   Blocco Prendi(size_t byte);
-  // Keeps the block of byte bytes while there is room, else frees it.
+  // Keeps the block of byte bytes, freeing the oldest kept ones to make room; frees it when it alone is
+  // over the limit.
   void Rendi(Blocco blocco, size_t byte) noexcept;
   size_t Tenuti() const;  // bytes kept
 
