@@ -3,12 +3,15 @@
 #include <charconv>
 
 #include "platform/code_page.h"
+#include "platform/large_blocks.h"
 
 namespace rovan {
 
 void JsonLines::Riserva(size_t byte) {
   // In UTF-16 a byte of UTF-8 takes at most two, and a text blob appends a two-byte terminator.
   testo_.reserve(codifica_ == Codifica::Utf8 ? byte : byte * 2 + 2);
+  // Filling fresh memory costs a page fault per page, which outweighs writing the text.
+  ChiediPagineGrandi(testo_.data(), testo_.capacity());
 }
 
 void JsonLines::FineRiga() {
