@@ -174,10 +174,10 @@ void ROVAN_STDCALL TRovanContainer::SalvataggioStrutturaRovan() {
 void* ROVAN_STDCALL TRovanContainer::GetRovanTreeJson() {
   return Protetto("GetRovanTreeJson", static_cast<void*>(nullptr), [&]() -> void* {
     if (!m_Gestore) return nullptr;
-    JsonLines testo;
+    JsonLines testo(JsonLines::Codifica::Utf16Le);
     m_Gestore->ScriviGestJson(testo);
     auto* blob = new TBlobKalvor;  // owned by its reference count: the host receives the one reference
-    blob->AddText(testo.testo());
+    blob->AdottaUtf16(std::move(testo.testo()));
     return static_cast<IBlob*>(blob);
   });
 }

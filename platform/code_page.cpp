@@ -155,14 +155,13 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-// UTF-8 -> UTF-16LE without iconv, in one pass: code lists and the JSON tree (hundreds of megabytes) cross
-// in bulk. Nothing when the text is not well-formed (the caller then converts with replacements). The
-// result has room for a two-byte terminator, which blobs append.
-std::optional<std::string> WellFormedUtf8ToUtf16Le(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size() * 2 + 2);
-  out.resize(utf8.size() * 2);  // at most two bytes per input byte
-  char* o = out.data();
+// UTF-8 -> UTF-16LE without iconv, in one pass, appended to out: code lists and the JSON tree (hundreds of
+// megabytes) cross in bulk. False, with out as it was, when the text is not well-formed (the caller then
+// converts with replacements).
+bool AccodaBenFormato(std::string& out, std::string_view utf8) {
+  const size_t prima = out.size();
+  out.resize(prima + utf8.size() * 2);  // at most two bytes per input byte
+  char* o = out.data() + prima;
   const auto unit = [&o](unsigned u) {
     *o++ = static_cast<char>(u & 0xFF);
     *o++ = static_cast<char>(u >> 8);
@@ -183,7 +182,10 @@ std::optional<std::string> WellFormedUtf8ToUtf16Le(std::string_view utf8) {
       continue;
     }
     const size_t attesa = Utf8SequenceLength(utf8.substr(i));
-    if (attesa == 0) return std::nullopt;
+    if (attesa == 0) {
+      out.resize(prima);
+      return false;
+    }
     unsigned cp = lead & (0x7Fu >> attesa);
     for (size_t k = 1; k < attesa; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
     if (cp >= 0x10000) {
@@ -196,7 +198,7 @@ std::optional<std::string> WellFormedUtf8ToUtf16Le(std::string_view utf8) {
     i += attesa;
   }
   out.resize(static_cast<size_t>(o - out.data()));
-  return out;
+  return true;
 }
 
 std::string ConvertNamed(CodePageSetting& setting, bool toAnsi, std::string_view in);
@@ -250,9 +252,15 @@ void AssegnaUtf8ToAnsi(std::string& out, std::string_view utf8) {
   else out = ConvertNamed(Setting(), true, utf8);
 }
 
+void AccodaUtf8ToUtf16Le(std::string& out, std::string_view utf8) {
+  if (!AccodaBenFormato(out, utf8)) out += Convert(IconvHandle(kUtf16Le, kUtf8), utf8, kUtf16LeReplacement, Utf8Skip);
+}
+
 std::string Utf8ToUtf16Le(std::string_view utf8) {
-  if (std::optional<std::string> out = WellFormedUtf8ToUtf16Le(utf8)) return std::move(*out);
-  return Convert(IconvHandle(kUtf16Le, kUtf8), utf8, kUtf16LeReplacement, Utf8Skip);
+  std::string out;
+  out.reserve(utf8.size() * 2 + 2);  // room for the two-byte terminator that blobs append
+  AccodaUtf8ToUtf16Le(out, utf8);
+  return out;
 }
 
 std::string Utf16LeToUtf8(std::string_view utf16le) {

@@ -32,6 +32,9 @@ void AssegnaUtf8ToAnsi(std::string& out, std::string_view utf8);
 // UTF-8 -> UTF-16 little-endian bytes, without byte-order mark and without terminator.
 std::string Utf8ToUtf16Le(std::string_view utf8);
 
+// Utf8ToUtf16Le appended to out. Texts joined where one ends with ASCII convert as their concatenation does.
+void AccodaUtf8ToUtf16Le(std::string& out, std::string_view utf8);
+
 // UTF-16 little-endian bytes -> UTF-8 (stops at an odd trailing byte).
 std::string Utf16LeToUtf8(std::string_view utf16le);
 

@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <cstdint>
 #include <iterator>
 #include <new>
 
@@ -12,7 +13,7 @@ Blocco AllocaBlocco(size_t byte) {
   const size_t dimensione = grande ? (byte + kBloccoGrande - 1) / kBloccoGrande * kBloccoGrande : byte;
   void* p = grande ? std::aligned_alloc(kBloccoGrande, dimensione) : std::malloc(dimensione);
   if (p == nullptr) throw std::bad_alloc();
-  if (grande) madvise(p, dimensione, MADV_HUGEPAGE);  // a refusal leaves ordinary pages, which work too
+  if (grande) ChiediPagineGrandi(p, dimensione);
   return Blocco(static_cast<char*>(p));
 }
 
@@ -61,6 +62,13 @@ char* BlocchiPresi::Prendi(size_t byte) {
   char* p = b.get();
   blocchi_.push_back({std::move(b), byte});
   return p;
+}
+
+void ChiediPagineGrandi(void* p, size_t byte) {
+  const uintptr_t inizio = reinterpret_cast<uintptr_t>(p);
+  const uintptr_t primo = (inizio + kBloccoGrande - 1) / kBloccoGrande * kBloccoGrande;
+  const uintptr_t fine = (inizio + byte) / kBloccoGrande * kBloccoGrande;
+  if (fine > primo) madvise(reinterpret_cast<void*>(primo), fine - primo, MADV_HUGEPAGE);
 }
 
 }  // namespace rovan

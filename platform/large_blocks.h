@@ -22,6 +22,10 @@ inline constexpr size_t kBloccoGrande = size_t{2} << 20;
 // A block of byte bytes, aligned for any object; at kBloccoGrande bytes or more, in huge pages when possible.
 Blocco AllocaBlocco(size_t byte);
 
+// Asks for huge pages in the whole huge pages that lie inside [p, p + byte), for a buffer about to be
+// filled; a refusal leaves ordinary pages, which work too.
+void ChiediPagineGrandi(void* p, size_t byte);
+
 // Blocks given back, kept up to a number of bytes (the oldest freed first) for the next taker of the same
 // size. The lists handed to a host are built and dropped again and again (each search, each tab opened);
 // memory just given back to the system would have to be faulted in afresh every time, which costs more

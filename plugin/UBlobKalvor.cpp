@@ -1,5 +1,7 @@
 #include "plugin/UBlobKalvor.h"
 
+#include <utility>
+
 #include "platform/code_page.h"
 
 namespace rovan {
@@ -23,9 +25,11 @@ void TBlobKalvor::AddStrings(const std::vector<std::string>& lista) {
   AddText(text);
 }
 
-void TBlobKalvor::AddText(const std::string& testo) {
-  m_TextStream = Utf8ToUtf16Le(testo);
-  m_TextStream.append(2, '\0');
+void TBlobKalvor::AddText(const std::string& testo) { AdottaUtf16(Utf8ToUtf16Le(testo)); }
+
+void TBlobKalvor::AdottaUtf16(std::string&& utf16le) {
+  m_TextStream = std::move(utf16le);
+  m_TextStream.append(2, '\0');  // U+0000
 }
 
 void TBlobKalvor::CaricaStream(const std::string& bytes) { m_TextStream = bytes; }

@@ -32,6 +32,9 @@ class TBlobKalvor final : public IBlob {
   void AddStrings(const std::vector<std::string>& lista);
   // The same from a text whose lines already end with CR LF (UTF-8).
   void AddText(const std::string& testo);
+  // The same from a text already in UTF-16 little-endian, taken over without a copy: the JSON tree is
+  // written so, and it is hundreds of megabytes.
+  void AdottaUtf16(std::string&& utf16le);
   // Replaces the content with a copy of the bytes.
   void CaricaStream(const std::string& bytes);
 

@@ -7,6 +7,7 @@
 
 #include "engine/linguette_temporanee.h"
 #include "engine/gestore.h"
+#include "engine/json_writer.h"
 #include "plugin/ItfRovan.h"
 #include "plugin/process_state.h"
 #include "plugin/rovan_container.h"
@@ -19,12 +20,16 @@ namespace {
 
 class ContenitoreTest : public ListinoTest {
  protected:
-  // A sample price list of 300 items, opened by a container the way a host in container mode does.
-  IRovanContainer* Contenitore() {
+  // A sample price list of 300 items, changed by the statements, opened by a container the way a host in
+  // container mode does.
+  IRovanContainer* Contenitore(const std::vector<std::string>& sql = {}) {
     OpzioniCampione o;
     o.articoli = 300;
     const std::string file = folder_.File("c.sqlite");
-    if (!std::filesystem::exists(file)) ScriviListinoCampione(file, o);
+    if (!std::filesystem::exists(file)) {
+      ScriviListinoCampione(file, o);
+      Esegui(file, sql);
+    }
     void* obj = nullptr;
     RovanGetInstanceByName("IRovan", &obj);
     rovan_ = static_cast<IRovan*>(obj);
@@ -87,6 +92,29 @@ TEST_F(ContenitoreTest, TypicalRequest) {
   ASSERT_NE(trovati, nullptr);
   EXPECT_EQ(trovati->Count(), 10);  // 000010 ... 000019
   trovati->Release();
+  c->Release();
+}
+
+TEST_F(ContenitoreTest, TreeJsonIsTheUtf8DocumentInUtf16) {
+  // Texts beyond ASCII, with characters JSON escapes and bytes that are not UTF-8 (a lone byte, a sequence
+  // cut short before the closing quotation mark, an encoded surrogate).
+  IRovanContainer* c = Contenitore({
+      "update composti set DescrEstesa = DescrEstesa || ' è€😀 \"q\" a\\b' || char(9, 1) || cast(x'FF' as text)"
+      " where rowid % 3 = 0",
+      "update composti set DescrEstesa = 'fine ' || cast(x'E282' as text) where rowid % 3 = 1",
+      "update valori set Descrizione = Descrizione || cast(x'EDA080' as text) || ' ü', Descr1 = 'Ω' where Codice % 2 = 0",
+  });
+  c->GetRovanTree();
+  JsonLines utf8;
+  static_cast<TRovanContainer*>(c)->gestore()->ScriviGestJson(utf8);
+  for (const char* atteso : {"è€😀 \\\"q\\\" a\\\\b\\t\\u0001\xFF\"", "fine \xE2\x82\"", "\xED\xA0\x80 ü\"", "\"Ω\""})
+    EXPECT_NE(utf8.testo().find(atteso), std::string::npos) << atteso;
+
+  auto* json = static_cast<IBlob*>(c->GetRovanTreeJson());
+  ASSERT_NE(json, nullptr);
+  EXPECT_EQ(std::string(static_cast<const char*>(json->Data()), json->Size()),
+            Utf8ToUtf16Le(utf8.testo()) + std::string(2, '\0'));
+  json->Release();
   c->Release();
 }
 

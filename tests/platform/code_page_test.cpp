@@ -100,6 +100,14 @@ TEST(Utf16LeTest, ReplacesInvalidInput) {
       {"x\xE2\x82", "x\0"s + r},    // cut short at the end
   };
   for (const Both& c : malformed) EXPECT_EQ(Utf8ToUtf16Le(c.utf8), c.ansi) << testing::PrintToString(c.utf8);
+  // Appended in pieces whose second starts with ASCII: the same as the whole text, after what was there.
+  const std::string pezzi[][2] = {{"x\xE2\x82", "\"y"}, {"\xFF", "\"é"}, {"è€", "a\xC0\xAF"}, {"", "\xED\xA0\x80"}};
+  for (const auto& p : pezzi) {
+    std::string out = "Q\0"s;
+    AccodaUtf8ToUtf16Le(out, p[0]);
+    AccodaUtf8ToUtf16Le(out, p[1]);
+    EXPECT_EQ(out, "Q\0"s + Utf8ToUtf16Le(p[0] + p[1])) << testing::PrintToString(p[0] + p[1]);
+  }
   SetAnsiCodePage("");
   EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80" "a"), "???a");
   EXPECT_EQ(Utf16LeToUtf8("A\0B"s), "A");                       // odd trailing byte dropped

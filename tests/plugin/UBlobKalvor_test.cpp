@@ -4,6 +4,9 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+
+#include "platform/code_page.h"
 
 namespace rovan {
 namespace {
@@ -31,6 +34,20 @@ TEST(BlobTest, TextBlobsAreUtf16WithCrLfAndTerminator) {
   EXPECT_EQ(blob->AddRef(), 2);
   EXPECT_EQ(blob->Release(), 1);
   EXPECT_EQ(blob->Release(), 0);  // destroyed; ASan catches a leak or a double free
+}
+
+TEST(BlobTest, AnAdoptedUtf16TextIsTakenOverWithItsTerminator) {
+  const std::string utf8 = "Tavolo \"è\"\r\n" + std::string(40, 'x') + "\r\n";
+  auto* testo = new TBlobKalvor;  // owned by its reference count
+  testo->AddText(utf8);
+  std::string utf16 = Utf8ToUtf16Le(utf8);
+  const char* dati = utf16.data();
+  auto* adottato = new TBlobKalvor;  // owned by its reference count
+  adottato->AdottaUtf16(std::move(utf16));
+  EXPECT_EQ(adottato->Data(), dati);  // not copied: Utf8ToUtf16Le leaves room for the terminator
+  EXPECT_EQ(Bytes(adottato), Bytes(testo));
+  testo->Release();
+  adottato->Release();
 }
 
 }  // namespace

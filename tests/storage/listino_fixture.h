@@ -36,6 +36,11 @@ class ListinoTest : public ::testing::Test {
   std::string NuovoListino(const std::string& nome, const std::vector<std::string>& sql = {}) {
     const std::string file = folder_.File(nome);
     EXPECT_TRUE(CreaListinoSQLite(file, false));
+    Esegui(file, sql);
+    return file;
+  }
+  // Runs statements on an SQLite price list.
+  static void Esegui(const std::string& file, const std::vector<std::string>& sql) {
     TQorConnection c;
     c.SetConnectionString("provider=sqlite;Database=" + file);
     EXPECT_TRUE(c.ConnettiConProvider());
@@ -44,7 +49,6 @@ class ListinoTest : public ::testing::Test {
       q->SQL().SetText(s);
       EXPECT_TRUE(q->EseguiSQL(true)) << s;
     }
-    return file;
   }
   // A data module connected to a connection string.
   std::unique_ptr<TDMMain> Apri(const std::string& connessione) {
