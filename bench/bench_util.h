@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/gestore.h"
@@ -87,6 +89,38 @@ inline long long StatoProcessoBytes(const std::string& campo) {
 // The peak resident memory of this process image, in bytes (VmHWM): unlike ru_maxrss it starts again at
 // an exec, so a program run again for each size sees only that size.
 inline long long PeakRssSinceExecBytes() { return StatoProcessoBytes("VmHWM"); }
+
+// The highest resident anonymous memory (RssAnon) seen between construction and Ferma, sampled every
+// millisecond on a thread of its own: the kernel keeps a peak only of all resident memory, which counts
+// the pages of memory-mapped files too.
+class PiccoAnonimo {
+ public:
+  PiccoAnonimo()
+      : filo_([this] {
+          while (!fine_) {
+            Osserva();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+          }
+        }) {}
+  ~PiccoAnonimo() { Ferma(); }
+  PiccoAnonimo(const PiccoAnonimo&) = delete;
+  PiccoAnonimo& operator=(const PiccoAnonimo&) = delete;
+
+  // Stops sampling and gives the peak in bytes.
+  long long Ferma() {
+    fine_ = true;
+    if (filo_.joinable()) filo_.join();
+    Osserva();
+    return picco_;
+  }
+
+ private:
+  void Osserva() { picco_ = std::max(picco_.load(), StatoProcessoBytes("RssAnon")); }
+
+  std::atomic<bool> fine_{false};
+  std::atomic<long long> picco_{0};
+  std::thread filo_;
+};
 
 // The connection string of an SQLite price list.
 inline std::string Connessione(const std::string& file) { return "provider=sqlite;Database=" + file; }

@@ -24,7 +24,8 @@ constexpr Definizione kRighe[] = {
     {Riga::Json, "json", "tree as JSON (ms)", 1, true, true},
     {Riga::Definizioni, "definitions", "1000 definitions (ms)", 2, false, true},
     {Riga::Miniature, "thumbnails", "100 thumbnails (ms)", 1, true, true},
-    {Riga::Memoria, "memory", "peak memory after restore (bytes/code)", 2, false, false},
+    {Riga::Memoria, "memory", "peak engine memory of restore (bytes/code)", 2, false, false},
+    {Riga::MemoriaResidente, "memory-rss", "peak resident, mapped file too (bytes/code)", 2, false, false},
     {Riga::MemoriaAnonima, "memory-anon", "anonymous memory kept (bytes/code)", 2, false, false},
 };
 

@@ -12,7 +12,7 @@
 namespace rovan::bench {
 
 enum class Riga {
-  Ripristino, ListaCodici, RicercaSelettiva, RicercaAmpia, Json, Definizioni, Miniature, Memoria, MemoriaAnonima
+  Ripristino, ListaCodici, RicercaSelettiva, RicercaAmpia, Json, Definizioni, Miniature, Memoria, MemoriaResidente, MemoriaAnonima
 };
 
 // The key a row travels under from a measuring process ("restore", "codes", ...), and back; nullopt for a

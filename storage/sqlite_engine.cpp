@@ -96,9 +96,11 @@ void SqliteEngine::Open(const std::string& path) {
 }
 
 void SqliteEngine::ApplyReadSettings(sqlite3* db) {
-  // A price list is read in long sequential passes and many small look-ups: mapping the file saves a copy
-  // of every page read, and a larger page cache keeps the indexes of the joins in memory.
-  sqlite3_exec(db, "PRAGMA mmap_size=2147418112; PRAGMA cache_size=-65536;", nullptr, nullptr, nullptr);
+  // A price list is read in long passes whose joins look up index pages all over the file: mapping the
+  // file saves a system call and a copy for every page (a million-item restore takes a third less time).
+  // The page cache keeps its default size: the sorter of an ORDER BY holds as much in memory as the cache
+  // may, and a larger one made the restore's peak memory several times the codes' own.
+  sqlite3_exec(db, "PRAGMA mmap_size=2147418112;", nullptr, nullptr, nullptr);
 }
 
 std::string SqliteEngine::ParameterText(const std::string& path) {

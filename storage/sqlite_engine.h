@@ -37,7 +37,7 @@ class SqliteEngine : public Engine {
   // "  (" + ParameterText(path) + " )"
   std::string Info() const override;
 
-  // The read settings every connection gets (memory-mapped file, larger page cache). Best effort: a
+  // The read settings every connection gets (a memory-mapped file). Best effort: a
   // database that refuses them is read the ordinary way.
   static void ApplyReadSettings(sqlite3* db);
 
