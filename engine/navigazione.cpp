@@ -254,11 +254,10 @@ bool TGestore::VisitaRicerca(TVista& vista, TRovanCodici& risultato, const Patte
       if (!VisitaRicerca(*s, risultato, pattern)) return false;
     return true;
   }
-  // Codes lie scattered over the heap: asking for them a few steps ahead hides most of the misses.
-  constexpr size_t kAvanti = 8;
-  const std::vector<TCodMdl*>& codici = vista.codici().items();
+  const TListaCodici& lista = vista.codici();
+  const std::vector<TCodMdl*>& codici = lista.items();
   for (size_t i = 0; i < codici.size(); ++i) {
-    if (i + kAvanti < codici.size()) codici[i + kAvanti]->Precarica();
+    lista.PrecaricaDopo(i);
     if (!AggiungiTrovato(*codici[i], vista, risultato, pattern)) return false;
   }
   return true;
