@@ -153,12 +153,6 @@ class TListaCodici {
   int Count() const { return static_cast<int>(items_.size()); }
   // The i-th code, or null outside 0..Count-1.
   TCodMdl* DammiElemento(int i) const;
-  // For a scan in list order, at position i: asks for a code a few places ahead, so that its block arrives
-  // in time (codes lie scattered over the heap, and a scan would otherwise wait for each one).
-  void PrecaricaDopo(size_t i) const {
-    constexpr size_t kAvanti = 8;
-    if (i + kAvanti < items_.size()) items_[i + kAvanti]->Precarica();
-  }
   // The first code whose code equals cod exactly, or null.
   TCodMdl* TrovaPerCodice(std::string_view cod) const;
   // Sets m_Visible of every code.

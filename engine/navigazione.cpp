@@ -254,10 +254,11 @@ bool TGestore::VisitaRicerca(TVista& vista, TRovanCodici& risultato, const Patte
       if (!VisitaRicerca(*s, risultato, pattern)) return false;
     return true;
   }
-  const TListaCodici& lista = vista.codici();
-  const std::vector<TCodMdl*>& codici = lista.items();
+  // Codes lie scattered over the heap: asking for them a few steps ahead hides most of the misses.
+  constexpr size_t kAvanti = 8;
+  const std::vector<TCodMdl*>& codici = vista.codici().items();
   for (size_t i = 0; i < codici.size(); ++i) {
-    lista.PrecaricaDopo(i);
+    if (i + kAvanti < codici.size()) codici[i + kAvanti]->Precarica();
     if (!AggiungiTrovato(*codici[i], vista, risultato, pattern)) return false;
   }
   return true;
