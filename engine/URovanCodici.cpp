@@ -43,7 +43,8 @@ TVociListino::~TVociListino() {
 
 TCodiceListino& TVociListino::Aggiungi(const TCodMdl& testi, TDMMain* dm) {
   if (n_ == pezzi_.Count() * kPerPezzo) pezzi_.Prendi(kPerPezzo * sizeof(TCodiceListino));
-  TCodiceListino* voce = ::new (&reinterpret_cast<TCodiceListino*>(pezzi_[n_ / kPerPezzo])[n_ % kPerPezzo]) TCodiceListino(testi, dm);
+  void* posto = reinterpret_cast<TCodiceListino*>(pezzi_[n_ / kPerPezzo]) + n_ % kPerPezzo;
+  TCodiceListino* voce = ::new (posto) TCodiceListino(testi, dm);
   ++n_;
   return *voce;
 }
