@@ -77,8 +77,18 @@ bool TGestore::iteraOKAtt() {
     return false;
   }
   if (m_AttualeCodLista == nullptr) return false;
-  for (; m_AttualeCodId < m_AttualeCodLista->Count(); ++m_AttualeCodId)
-    if (IsVisibilePerFiltri(*m_AttualeCodLista->DammiElemento(m_AttualeCodId), log)) return true;
+  // The lists copy whole codes, which lie scattered over the heap: asking for them a few steps ahead hides
+  // most of the misses.
+  constexpr int kAvanti = 16;
+  const std::vector<TCodMdl*>& codici = m_AttualeCodLista->items();
+  const int n = static_cast<int>(codici.size());
+  for (; m_AttualeCodId < n; ++m_AttualeCodId) {
+    if (m_AttualeCodId + kAvanti < n) {
+      const char* avanti = reinterpret_cast<const char*>(codici[static_cast<size_t>(m_AttualeCodId + kAvanti)]);
+      for (int riga = 0; riga < 5; ++riga) __builtin_prefetch(avanti + 64 * riga);
+    }
+    if (IsVisibilePerFiltri(*codici[static_cast<size_t>(m_AttualeCodId)], log)) return true;
+  }
   return false;
 }
 
