@@ -94,6 +94,10 @@ class TCodMdl {
     __builtin_prefetch(this);
     __builtin_prefetch(reinterpret_cast<const char*>(this) + 64);
   }
+  // The same ahead of a copy: the whole block of a typical code (some 300 bytes).
+  void PrecaricaTutto() const {
+    for (int riga = 0; riga < 5; ++riga) __builtin_prefetch(reinterpret_cast<const char*>(this) + 64 * riga);
+  }
 
   // Appends the code object of the JSON text of the tab tree.
   void ScriviCmpJson(JsonLines& lista) const;

@@ -246,8 +246,14 @@ class TGestore {
   OkFiltro2 m_OkFiltroDaDll2 = nullptr;
   OkFiltro1 m_OkFiltroDaDll = nullptr;
 
-  bool VisitaRicerca(TVista& vista, TRovanCodici& risultato, const Pattern& pattern);
-  bool AggiungiTrovato(TCodMdl& cm, TVista& vista, TRovanCodici& risultato, const Pattern& pattern);
+  // A code a search found: the tab it was found in, and whether the model filter leaves it active.
+  struct Trovato {
+    TCodMdl* cm;
+    int idLinguetta;
+    bool attivo;
+  };
+  bool VisitaRicerca(TVista& vista, std::vector<Trovato>& trovati, const Pattern& pattern);
+  bool AggiungiTrovato(TCodMdl& cm, TVista& vista, std::vector<Trovato>& trovati, const Pattern& pattern);
 };
 
 // The model filter test: the code filter's part before "(" (trimmed); empty passes, "-" fails; otherwise

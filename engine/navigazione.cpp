@@ -83,10 +83,7 @@ bool TGestore::iteraOKAtt() {
   const std::vector<TCodMdl*>& codici = m_AttualeCodLista->items();
   const int n = static_cast<int>(codici.size());
   for (; m_AttualeCodId < n; ++m_AttualeCodId) {
-    if (m_AttualeCodId + kAvanti < n) {
-      const char* avanti = reinterpret_cast<const char*>(codici[static_cast<size_t>(m_AttualeCodId + kAvanti)]);
-      for (int riga = 0; riga < 5; ++riga) __builtin_prefetch(avanti + 64 * riga);
-    }
+    if (m_AttualeCodId + kAvanti < n) codici[static_cast<size_t>(m_AttualeCodId + kAvanti)]->PrecaricaTutto();
     if (IsVisibilePerFiltri(*codici[static_cast<size_t>(m_AttualeCodId)], log)) return true;
   }
   return false;
@@ -254,14 +251,24 @@ void TGestore::FindCodici(TRovanCodici& codiciTrovati, const std::string& impron
   const Pattern pattern(impronta);
   m_Impronta = impronta;
   m_SuDes = suDescrizione;
+  // The walk only notes the codes found; copying them afterwards lets each copy ask for the next codes ahead
+  // (a hit's whole block, not only the texts the pattern read, would otherwise be waited for line by line).
+  std::vector<Trovato> trovati;
   for (const auto& p : m_primarie)
-    if (!VisitaRicerca(*p, codiciTrovati, pattern)) return;
+    if (!VisitaRicerca(*p, trovati, pattern)) break;
+  constexpr size_t kAvanti = 8;
+  for (size_t i = 0; i < trovati.size(); ++i) {
+    if (i + kAvanti < trovati.size()) trovati[i + kAvanti].cm->PrecaricaTutto();
+    TCodiceListino& e = codiciTrovati.Aggiungi(*trovati[i].cm, nullptr);
+    e.m_IdLinguetta = trovati[i].idLinguetta;
+    e.m_is_attivo_in_modello = trovati[i].attivo;
+  }
 }
 
-bool TGestore::VisitaRicerca(TVista& vista, TRovanCodici& risultato, const Pattern& pattern) {
+bool TGestore::VisitaRicerca(TVista& vista, std::vector<Trovato>& trovati, const Pattern& pattern) {
   if (!vista.figli().empty()) {
     for (const auto& s : vista.figli())
-      if (!VisitaRicerca(*s, risultato, pattern)) return false;
+      if (!VisitaRicerca(*s, trovati, pattern)) return false;
     return true;
   }
   // Codes lie scattered over the heap: asking for them a few steps ahead hides most of the misses.
@@ -269,12 +276,12 @@ bool TGestore::VisitaRicerca(TVista& vista, TRovanCodici& risultato, const Patte
   const std::vector<TCodMdl*>& codici = vista.codici().items();
   for (size_t i = 0; i < codici.size(); ++i) {
     if (i + kAvanti < codici.size()) codici[i + kAvanti]->Precarica();
-    if (!AggiungiTrovato(*codici[i], vista, risultato, pattern)) return false;
+    if (!AggiungiTrovato(*codici[i], vista, trovati, pattern)) return false;
   }
   return true;
 }
 
-bool TGestore::AggiungiTrovato(TCodMdl& cm, TVista& vista, TRovanCodici& risultato, const Pattern& pattern) {
+bool TGestore::AggiungiTrovato(TCodMdl& cm, TVista& vista, std::vector<Trovato>& trovati, const Pattern& pattern) {
   const ContainerSwitches& opzioni = Processo().switches;
   if (!pattern.Corrisponde(m_SuDes ? cm.descr() : cm.cod())) {
     bool inUtente = false;
@@ -298,10 +305,8 @@ bool TGestore::AggiungiTrovato(TCodMdl& cm, TVista& vista, TRovanCodici& risulta
   if (!attivo && (!opzioni.cercaNonVisibili || cm.cod() != cm.codview())) return true;
   if (IsLinguettaNascostaId(vista.id(), cm.GetIdListino())) return true;
 
-  TCodiceListino& e = risultato.Aggiungi(cm, nullptr);
-  e.m_IdLinguetta = vista.id();
-  e.m_is_attivo_in_modello = attivo;
-  return Processo().massimoRicerca <= 0 || risultato.Count() < Processo().massimoRicerca;
+  trovati.push_back({&cm, vista.id(), attivo});
+  return Processo().massimoRicerca <= 0 || static_cast<int>(trovati.size()) < Processo().massimoRicerca;
 }
 
 int TGestore::ContaCodiciGes(int idP, int idS, int& totfiltrati) const {
