@@ -79,7 +79,7 @@ bool TGestore::iteraOKAtt() {
   if (m_AttualeCodLista == nullptr) return false;
   // The lists copy whole codes, which lie scattered over the heap: asking for them a few steps ahead hides
   // most of the misses.
-  constexpr int kAvanti = 16;
+  constexpr int kAvanti = 8;
   const std::vector<TCodMdl*>& codici = m_AttualeCodLista->items();
   const int n = static_cast<int>(codici.size());
   for (; m_AttualeCodId < n; ++m_AttualeCodId) {
